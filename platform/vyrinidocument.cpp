@@ -1,0 +1,175 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "vyrinidocument.h"
+#include "vyrsettings.h"
+
+#include <QFile>
+
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include <algorithm>
+#include <string>
+
+struct VyrIniDocument::Private {
+    explicit Private(CaseMode mode)
+    {
+        // Files of the desktop are written "key=value", without blanks.
+        if (mode == CaseSensitive) {
+            sensitive = std::make_unique<CSimpleIniCaseA>(false, true, false);
+            sensitive->SetSpaces(false);
+        } else {
+            insensitive = std::make_unique<CSimpleIniA>(false, true, false);
+            insensitive->SetSpaces(false);
+        }
+    }
+    template<typename F>
+    auto visit(F &&f)
+    {
+        return sensitive ? f(*sensitive) : f(*insensitive);
+    }
+    template<typename F>
+    auto visit(F &&f) const
+    {
+        return sensitive ? f(static_cast<const CSimpleIniCaseA &>(*sensitive))
+                         : f(static_cast<const CSimpleIniA &>(*insensitive));
+    }
+    std::unique_ptr<CSimpleIniCaseA> sensitive;
+    std::unique_ptr<CSimpleIniA> insensitive;
+};
+
+VyrIniDocument::VyrIniDocument(CaseMode mode)
+    : d(std::make_unique<Private>(mode))
+{
+}
+
+VyrIniDocument::~VyrIniDocument() = default;
+
+bool VyrIniDocument::loadData(const QByteArray &data)
+{
+    return d->visit([&](auto &ini) {
+        ini.Reset();
+        return ini.LoadData(data.constData(), size_t(data.size())) >= 0;
+    });
+}
+
+bool VyrIniDocument::loadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        d->visit([](auto &ini) {
+            ini.Reset();
+            return 0;
+        });
+        return false;
+    }
+    return loadData(file.readAll());
+}
+
+QByteArray VyrIniDocument::saveData() const
+{
+    return d->visit([](const auto &ini) {
+        std::string out;
+        ini.Save(out, false);
+        return QByteArray(out.data(), int(out.size()));
+    });
+}
+
+bool VyrIniDocument::saveFile(const QString &path, QString *error) const
+{
+    return vyrWriteFileAtomically(path, saveData(), error);
+}
+
+bool VyrIniDocument::hasValue(const QByteArray &section, const QByteArray &key) const
+{
+    bool found = false;
+    value(section, key, QByteArray(), &found);
+    return found;
+}
+
+QByteArray VyrIniDocument::value(const QByteArray &section, const QByteArray &key, const QByteArray &defaultValue,
+                                 bool *found) const
+{
+    return d->visit([&](const auto &ini) {
+        using Ini = std::decay_t<decltype(ini)>;
+        typename Ini::TNamesDepend values;
+        if (!ini.GetAllValues(section.constData(), key.constData(), values) || values.empty()) {
+            if (found)
+                *found = false;
+            return defaultValue;
+        }
+        values.sort(typename Ini::Entry::LoadOrder());
+        if (found)
+            *found = true;
+        return QByteArray(values.back().pItem);
+    });
+}
+
+void VyrIniDocument::setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
+{
+    // SimpleIni stops at a NUL byte; such a value cannot be stored faithfully.
+    const QByteArray clean = QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+    d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, true); });
+}
+
+bool VyrIniDocument::removeKey(const QByteArray &section, const QByteArray &key)
+{
+    return d->visit([&](auto &ini) { return ini.Delete(section.constData(), key.constData(), false); });
+}
+
+bool VyrIniDocument::removeSection(const QByteArray &section)
+{
+    return d->visit([&](auto &ini) { return ini.Delete(section.constData(), nullptr); });
+}
+
+QList<QByteArray> VyrIniDocument::sections() const
+{
+    return d->visit([](const auto &ini) {
+        using Ini = std::decay_t<decltype(ini)>;
+        typename Ini::TNamesDepend names;
+        ini.GetAllSections(names);
+        names.sort(typename Ini::Entry::LoadOrder());
+        QList<QByteArray> result;
+        for (const auto &entry : names)
+            result.append(QByteArray(entry.pItem));
+        return result;
+    });
+}
+
+bool VyrIniDocument::hasSection(const QByteArray &section) const
+{
+    return d->visit([&](const auto &ini) { return ini.GetSection(section.constData()) != nullptr; });
+}
+
+QList<QByteArray> VyrIniDocument::keys(const QByteArray &section) const
+{
+    return d->visit([&](const auto &ini) {
+        using Ini = std::decay_t<decltype(ini)>;
+        typename Ini::TNamesDepend names;
+        ini.GetAllKeys(section.constData(), names);
+        names.sort(typename Ini::Entry::LoadOrder());
+        QList<QByteArray> result;
+        for (const auto &entry : names) {
+            const QByteArray name(entry.pItem);
+            // A repeated key is listed once.
+            if (!result.contains(name))
+                result.append(name);
+        }
+        return result;
+    });
+}
+
+QString VyrIniDocument::text(const QString &section, const QString &key, const QString &defaultValue, bool *found) const
+{
+    bool have = false;
+    const QByteArray raw = value(section.toLocal8Bit(), key.toLocal8Bit(), QByteArray(), &have);
+    if (found)
+        *found = have;
+    return have ? QString::fromLocal8Bit(raw) : defaultValue;
+}
+
+void VyrIniDocument::setText(const QString &section, const QString &key, const QString &value)
+{
+    setValue(section.toLocal8Bit(), key.toLocal8Bit(), value.toLocal8Bit());
+}

@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "vyrsettings.h"
+#include "vyrinidocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+static const QByteArray s_section = QByteArrayLiteral("Variables");
+
+bool vyrWriteFileAtomically(const QString &path, const QByteArray &data, QString *error, bool createDirs)
+{
+    const QFileInfo info(path);
+    if (createDirs && !info.absoluteDir().exists() && !QDir().mkpath(info.absolutePath())) {
+        if (error)
+            *error = QStringLiteral("can't create directory %1").arg(info.absolutePath());
+        return false;
+    }
+    QSaveFile file(path);
+    // Never fall back to writing the file in place: a half-written themerc
+    // is worse than an unchanged one.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (file.write(data) != data.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (error)
+        error->clear();
+    return true;
+}
+
+VyrSettings::VyrSettings(const QString &path)
+    : m_path(path)
+    , m_doc(std::make_unique<VyrIniDocument>(VyrIniDocument::CaseSensitive))
+{
+    load();
+}
+
+VyrSettings::~VyrSettings()
+{
+    if (m_dirty)
+        sync(false);
+}
+
+void VyrSettings::load()
+{
+    m_parsed = false;
+    m_needsBackup = false;
+    if (m_path.isEmpty())
+        return;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_doc->loadData(QByteArray());
+        return;
+    }
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_doc->loadData(QByteArray());
+        return;
+    }
+    m_needsBackup = data.contains('\0');
+    m_parsed = m_doc->loadData(data);
+}
+
+bool VyrSettings::isParsed() const
+{
+    return m_parsed;
+}
+
+QString VyrSettings::fileName() const
+{
+    return m_path;
+}
+
+QVariant VyrSettings::value(const QString &key, const QVariant &defaultValue) const
+{
+    bool found = false;
+    const QString text = m_doc->text(QString::fromLatin1(s_section), key, QString(), &found);
+    return found ? QVariant(text) : defaultValue;
+}
+
+static QString variantText(const QVariant &value)
+{
+    if (value.type() == QVariant::Bool)
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value.toString();
+}
+
+void VyrSettings::setValue(const QString &key, const QVariant &value)
+{
+    if (key.isEmpty())
+        return;
+    const QString text = variantText(value);
+    bool found = false;
+    const QString old = m_doc->text(QString::fromLatin1(s_section), key, QString(), &found);
+    if (found && old == text && m_doc->keys(s_section).count(key.toLocal8Bit()) == 1)
+        return;
+    m_doc->setText(QString::fromLatin1(s_section), key, text);
+    m_dirty = true;
+}
+
+void VyrSettings::remove(const QString &key)
+{
+    if (m_doc->removeKey(s_section, key.toLocal8Bit()))
+        m_dirty = true;
+}
+
+bool VyrSettings::contains(const QString &key) const
+{
+    return m_doc->hasValue(s_section, key.toLocal8Bit());
+}
+
+QStringList VyrSettings::keys() const
+{
+    QStringList result;
+    const auto names = m_doc->keys(s_section);
+    for (const QByteArray &name : names)
+        result.append(QString::fromLocal8Bit(name));
+    return result;
+}
+
+bool VyrSettings::sync(bool reload)
+{
+    bool ok = true;
+    if (m_dirty && !m_path.isEmpty()) {
+        if (m_needsBackup && QFile::exists(m_path)) {
+            // The parser drops what follows a NUL byte; keep the original
+            // so that nothing of the user's file is lost for good.
+            const QString backup = m_path + QStringLiteral(".bak");
+            QFile::remove(backup);
+            QFile::copy(m_path, backup);
+            m_needsBackup = false;
+        }
+        if (m_doc->saveFile(m_path, &m_error)) {
+            m_dirty = false;
+            m_parsed = true;
+        } else {
+            ok = false;
+            std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+        }
+    }
+    if (reload && !m_dirty)
+        load();
+    return ok;
+}
+
+QString VyrSettings::errorString() const
+{
+    return m_error;
+}

@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "vyrwmcommand.h"
+
+#include <QGuiApplication>
+#include <QX11Info>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstring>
+
+QByteArray VyrWmChannel::selectionName(int screen)
+{
+    return QByteArrayLiteral("_VYR_WM_S") + QByteArray::number(screen);
+}
+
+namespace {
+int s_lastError = 0;
+int recordError(Display *, XErrorEvent *event)
+{
+    s_lastError = event->error_code;
+    return 0;
+}
+}
+
+bool SendCommandToWM(Display *display, const char *command)
+{
+    if (!display || !command)
+        return false;
+    const Atom selection = XInternAtom(display, VyrWmChannel::selectionName(DefaultScreen(display)).constData(), False);
+    const Window owner = XGetSelectionOwner(display, selection);
+    if (owner == None)
+        return false;
+    const Atom property = XInternAtom(display, VyrWmChannel::commandProperty, False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+
+    // The owner may die between the lookup and the append; the default
+    // handler would end this program over a BadWindow.
+    XSync(display, False);
+    s_lastError = 0;
+    XErrorHandler previous = XSetErrorHandler(recordError);
+    XChangeProperty(display, owner, property, utf8, 8, PropModeAppend,
+                    reinterpret_cast<const unsigned char *>(command), int(std::strlen(command)));
+    XSync(display, False);
+    XSetErrorHandler(previous);
+    return s_lastError == 0;
+}
+
+bool vyrSendWmCommand(const QString &line)
+{
+    QByteArray bytes = line.toLocal8Bit();
+    if (!bytes.endsWith('\n'))
+        bytes.append('\n');
+    if (QX11Info::isPlatformX11() && QX11Info::display())
+        return SendCommandToWM(QX11Info::display(), bytes.constData());
+    // Console mode and headless platforms: keep one connection of our own.
+    static Display *own = nullptr;
+    static bool tried = false;
+    if (!tried) {
+        tried = true;
+        if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+            own = XOpenDisplay(nullptr);
+    }
+    return SendCommandToWM(own, bytes.constData());
+}

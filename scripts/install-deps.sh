@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vyr desktop developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Installs every Debian package that the build, the programs, the demo and
+# the tests need. The one place that lists packages; safe to run again.
+set -euo pipefail
+
+packages=(
+    # toolchain
+    g++ cmake ninja-build pkg-config
+    # libraries
+    qtbase5-dev libqt5svg5-dev libqt5x11extras5-dev qttools5-dev-tools
+    libkf5config-dev libkf5widgetsaddons-dev libkf5configwidgets-dev libkf5windowsystem-dev
+    libkf5xmlgui-dev extra-cmake-modules
+    libsimpleini-dev libconfig++-dev libfontconfig-dev libfreetype-dev libdbusmenu-qt5-dev
+    libpulse-dev libxcursor-dev libx11-dev
+    # headless runs, tests and the demo
+    xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
+    librsvg2-bin sox imagemagick hicolor-icon-theme
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "install-deps: all ${#packages[@]} packages present"
+    exit 0
+fi
+
+SUDO=
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO=sudo
+fi
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"

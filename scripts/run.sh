@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Vyr desktop developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+#
+# Installs what is needed, builds, and starts vyr-admin-theme against a
+# sandbox: a home of its own under ./sandbox/home and the suite's shipped
+# data installed below ./sandbox/root (every system path the programs use is
+# looked up there). vyr-wm-recorder stands in for the window manager and
+# prints each command the program sends.
+#
+# With a display the window opens there. Without one, the program runs on
+# a private Xvfb display and screenshots of its pages are saved in
+# ./sandbox/screenshots.
+#
+# Arguments are passed to vyr-admin-theme (for example: Theme, Fonts).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${VYR_BUILD_DIR:-$top/build}
+sandbox=${VYR_SANDBOX:-$top/sandbox}
+
+"$top/scripts/install-deps.sh"
+"$top/scripts/build.sh"
+
+mkdir -p "$sandbox/home" "$sandbox/root" "$sandbox/runtime" "$sandbox/screenshots"
+chmod 700 "$sandbox/runtime"
+cmake --install "$build" --prefix "$sandbox/root/usr" >/dev/null
+
+export HOME="$sandbox/home"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$sandbox/runtime"
+export XDG_DATA_DIRS="$sandbox/root/usr/share"
+export XDG_CONFIG_DIRS="$sandbox/root/etc/xdg"
+export VYR_SYSROOT="$sandbox/root"
+export PATH="$sandbox/root/usr/bin:$PATH"
+export QT_XCB_GL_INTEGRATION=none
+unset VYR_RC_FILE
+
+program="$sandbox/root/usr/bin/vyr-admin-theme"
+recorder="$build/bin/vyr-wm-recorder"
+
+xvfb_pid=
+recorder_pid=
+cleanup() {
+    [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+headless=0
+if [ -z "${DISPLAY:-}" ]; then
+    headless=1
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    echo "run: no display; using Xvfb on $DISPLAY"
+fi
+
+"$recorder" > >(sed -u 's/^/window manager received: /') &
+recorder_pid=$!
+sleep 0.3
+
+if [ ! -x "$program" ]; then
+    echo "run: built and installed into $sandbox/root; vyr-admin-theme is not part of the build yet"
+    exit 0
+fi
+
+if [ "$headless" = 0 ]; then
+    "$program" "$@"
+    exit $?
+fi
+
+# Headless: open each page in turn and save what a user would see.
+shot() {
+    local name=$1 win=
+    for _ in $(seq 50); do
+        win=$(xdotool search --name "Vyr Theme Editor" 2>/dev/null | head -n1 || true)
+        [ -n "$win" ] && break
+        sleep 0.2
+    done
+    if [ -n "$win" ]; then
+        sleep 1
+        import -window "$win" "$sandbox/screenshots/$name.png" && echo "run: saved $sandbox/screenshots/$name.png"
+    else
+        echo "run: no window for $name"
+    fi
+}
+pages=("$@")
+[ ${#pages[@]} -gt 0 ] || pages=(Wallpaper Theme Fonts Screensaver Effects Sounds Programs)
+for page in "${pages[@]}"; do
+    "$program" "$page" &
+    app_pid=$!
+    shot "$page"
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+done

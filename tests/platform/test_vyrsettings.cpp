@@ -1,0 +1,270 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "testenv.h"
+
+#include <vyrinidocument.h>
+#include <vyrsettings.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+
+class TestVyrSettings : public QObject
+{
+    Q_OBJECT
+private:
+    QString path(const QString &name) const { return vyrtest::home() + QStringLiteral("/.vyr/theme/") + name; }
+
+private Q_SLOTS:
+    void init() { vyrtest::resetHome(); }
+
+    void missingFileIsNotParsed()
+    {
+        VyrSettings settings(path(QStringLiteral("none.themerc")));
+        QVERIFY(!settings.isParsed());
+        QCOMPARE(settings.value(QStringLiteral("Key"), QStringLiteral("dflt")).toString(), QStringLiteral("dflt"));
+        settings.setValue(QStringLiteral("Key"), 5);
+        QVERIFY(settings.sync(false));
+        QCOMPARE(vyrtest::readFile(path(QStringLiteral("none.themerc"))), QByteArray("[Variables]\nKey=5\n"));
+    }
+
+    void valuesAndEncodings_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("true") << QVariant(true) << QByteArray("true");
+        QTest::newRow("false") << QVariant(false) << QByteArray("false");
+        QTest::newRow("int") << QVariant(-42) << QByteArray("-42");
+        QTest::newRow("colour") << QVariant(QStringLiteral("#5a91bd")) << QByteArray("#5a91bd");
+        QTest::newRow("blanks kept") << QVariant(QStringLiteral("a b  c")) << QByteArray("a b  c");
+        QTest::newRow("utf-8") << QVariant(QStringLiteral("Обои — 壁紙")) << QByteArray("Обои — 壁紙");
+        QTest::newRow("empty") << QVariant(QString()) << QByteArray("");
+    }
+    void valuesAndEncodings()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, stored);
+        const QString file = path(QStringLiteral("v.themerc"));
+        {
+            VyrSettings settings(file);
+            settings.setValue(QStringLiteral("Key"), value);
+            QVERIFY(settings.sync(false));
+        }
+        QCOMPARE(vyrtest::readFile(file), QByteArray("[Variables]\nKey=") + stored + '\n');
+        VyrSettings again(file);
+        QVERIFY(again.isParsed());
+        QCOMPARE(again.value(QStringLiteral("Key")).toString().toUtf8(), stored);
+    }
+
+    void rewriteKeepsCommentsOrderAndUnknownSections()
+    {
+        const QString file = path(QStringLiteral("current.themerc"));
+        const QByteArray original = "# written by hand\n"
+                                    "[Variables]\n"
+                                    "; the frame\n"
+                                    "Zeta=1\n"
+                                    "Alpha=2\n"
+                                    "Middle=3\n"
+                                    "\n"
+                                    "[Other]\n"
+                                    "# keep me\n"
+                                    "Unknown=x y\n";
+        QVERIFY(vyrtest::writeFile(file, original));
+        VyrSettings settings(file);
+        QVERIFY(settings.isParsed());
+        QCOMPARE(settings.keys(), QStringList({QStringLiteral("Zeta"), QStringLiteral("Alpha"), QStringLiteral("Middle")}));
+        settings.setValue(QStringLiteral("Alpha"), QStringLiteral("changed"));
+        settings.setValue(QStringLiteral("New"), QStringLiteral("n"));
+        QVERIFY(settings.sync(false));
+        const QByteArray text = vyrtest::readFile(file);
+        QVERIFY2(text.contains("# written by hand"), text);
+        // Blank lines may move; comments, order and content may not.
+        const QByteArray dense = QByteArray(text).replace("\n\n", "\n").replace("\n\n", "\n");
+        QVERIFY2(dense.contains("[Variables]\n; the frame\nZeta=1\nAlpha=changed\nMiddle=3\nNew=n\n"), text);
+        QVERIFY2(dense.contains("[Other]\n# keep me\nUnknown=x y\n"), text);
+    }
+
+    void untouchedFileIsNotRewritten()
+    {
+        const QString file = path(QStringLiteral("same.themerc"));
+        QVERIFY(vyrtest::writeFile(file, "[Variables]\nA=1\n"));
+        const QDateTime before = QFileInfo(file).lastModified();
+        QTest::qSleep(20);
+        VyrSettings settings(file);
+        settings.setValue(QStringLiteral("A"), 1);
+        QVERIFY(settings.sync(false));
+        QCOMPARE(QFileInfo(file).lastModified(), before);
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 7919 + 13) % 256));
+        QTest::newRow("binary garbage") << garbage << QStringLiteral("Nothing") << QString();
+        QTest::newRow("no Variables section") << QByteArray("[Other]\nA=1\n") << QStringLiteral("A") << QString();
+        QTest::newRow("duplicate keys: last wins") << QByteArray("[Variables]\nA=1\nA=2\n") << QStringLiteral("A")
+                                                   << QStringLiteral("2");
+        QTest::newRow("CRLF") << QByteArray("[Variables]\r\nA=crlf\r\nB=2\r\n") << QStringLiteral("A")
+                              << QStringLiteral("crlf");
+        QTest::newRow("non-UTF-8 bytes") << QByteArray("[Variables]\nLatin=\xe9t\xe9\nA=ok\n") << QStringLiteral("A")
+                                         << QStringLiteral("ok");
+        QTest::newRow("10 MB value") << (QByteArray("[Variables]\nBig=") + QByteArray(10 * 1024 * 1024, 'x')
+                                         + "\nA=after\n")
+                                     << QStringLiteral("A") << QStringLiteral("after");
+        QTest::newRow("NUL byte") << QByteArray("[Variables]\nA=before\n\0tail=x\n", 29) << QStringLiteral("A")
+                                  << QStringLiteral("before");
+    }
+    void badInput()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        const QString file = path(QStringLiteral("bad.themerc"));
+        QVERIFY(vyrtest::writeFile(file, content));
+        VyrSettings settings(file);
+        QCOMPARE(settings.value(key, QString()).toString(), expected);
+        // Reading alone never changes the file.
+        QCOMPARE(vyrtest::readFile(file), content);
+
+        settings.setValue(QStringLiteral("Written"), QStringLiteral("yes"));
+        QVERIFY(settings.sync(false));
+        VyrSettings again(file);
+        QCOMPARE(again.value(QStringLiteral("Written")).toString(), QStringLiteral("yes"));
+        QCOMPARE(again.value(key, QString()).toString(), expected);
+        if (content.contains('\0')) {
+            // What the parser could not hold is kept aside, byte for byte.
+            QCOMPARE(vyrtest::readFile(file + QStringLiteral(".bak")), content);
+        }
+    }
+
+    void nonUtf8BytesSurviveRewrite()
+    {
+        const QString file = path(QStringLiteral("latin.themerc"));
+        QVERIFY(vyrtest::writeFile(file, "[Variables]\nLatin=\xe9t\xe9\n"));
+        VyrSettings settings(file);
+        settings.setValue(QStringLiteral("A"), 1);
+        QVERIFY(settings.sync(false));
+        QVERIFY(vyrtest::readFile(file).contains("Latin=\xe9t\xe9\n"));
+    }
+
+    void duplicateKeyWriteLeavesOneLine()
+    {
+        const QString file = path(QStringLiteral("dup.themerc"));
+        QVERIFY(vyrtest::writeFile(file, "[Variables]\nA=1\nB=x\nA=2\n"));
+        VyrSettings settings(file);
+        settings.setValue(QStringLiteral("A"), 3);
+        QVERIFY(settings.sync(false));
+        QCOMPARE(vyrtest::readFile(file), QByteArray("[Variables]\nA=3\nB=x\n"));
+    }
+
+    void failedWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only directory") << QStringLiteral("readonly");
+        QTest::newRow("full disk") << QStringLiteral("full");
+        QTest::newRow("parent is a file") << QStringLiteral("notdir");
+    }
+    void failedWriteKeepsOldFile()
+    {
+        QFETCH(QString, how);
+        const QString dir = vyrtest::home() + QStringLiteral("/.vyr/theme");
+        QString file = dir + QStringLiteral("/current.themerc");
+        const QByteArray original = "[Variables]\nA=1\n# tail comment\n";
+        QVERIFY(vyrtest::writeFile(file, original));
+        if (how == QLatin1String("notdir")) {
+            QVERIFY(vyrtest::writeFile(dir + QStringLiteral("/plain"), "x"));
+            file = dir + QStringLiteral("/plain/current.themerc");
+        }
+        ::chmod(QFile::encodeName(vyrtest::home()).constData(), 0755);
+        ::chmod(QFile::encodeName(vyrtest::home() + QStringLiteral("/.vyr")).constData(), 0755);
+        ::chmod(QFile::encodeName(dir).constData(), how == QLatin1String("readonly") ? 0555 : 0777);
+        ::chmod(QFile::encodeName(file).constData(), 0666);
+
+        VyrSettings settings(file);
+        settings.setValue(QStringLiteral("A"), QString(how == QLatin1String("full") ? 1 << 20 : 10, QLatin1Char('y')));
+        bool ok = true;
+        {
+            vyrtest::AsOrdinaryUser user;
+            if (how == QLatin1String("full")) {
+                // A file size limit makes writes fail as on a full disk.
+                std::signal(SIGXFSZ, SIG_IGN);
+                rlimit old{};
+                getrlimit(RLIMIT_FSIZE, &old);
+                rlimit small = old;
+                small.rlim_cur = 4096;
+                setrlimit(RLIMIT_FSIZE, &small);
+                ok = settings.sync(false);
+                setrlimit(RLIMIT_FSIZE, &old);
+            } else {
+                ok = settings.sync(false);
+            }
+        }
+        ::chmod(QFile::encodeName(dir).constData(), 0755);
+        QVERIFY(!ok);
+        QVERIFY(!settings.errorString().isEmpty());
+        QCOMPARE(vyrtest::readFile(dir + QStringLiteral("/current.themerc")), original);
+        // No temporary file is left behind.
+        QCOMPARE(QDir(dir).entryList(QDir::Files).filter(QStringLiteral("current.themerc")),
+                 QStringList{QStringLiteral("current.themerc")});
+    }
+
+    void killedWriterNeverLeavesTruncatedFile()
+    {
+        // A child rewrites the file with a large value in a loop and is
+        // killed at some point; the file must always be one of the two
+        // complete versions.
+        const QString file = path(QStringLiteral("kill.themerc"));
+        const QByteArray small = "[Variables]\nA=small\n";
+        QVERIFY(vyrtest::writeFile(file, small));
+        for (int round = 0; round < 5; ++round) {
+            QProcess child;
+            child.setProgram(QCoreApplication::applicationFilePath());
+            child.setArguments({QStringLiteral("writer-child")});
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("VYR_WRITER_FILE"), file);
+            child.setProcessEnvironment(env);
+            child.start();
+            QVERIFY(child.waitForStarted());
+            QTest::qWait(30 + round * 20);
+            child.kill();
+            child.waitForFinished();
+            const QByteArray text = vyrtest::readFile(file);
+            QVERIFY2(text == small || (text.startsWith("[Variables]\nA=") && text.endsWith("z\n")),
+                     text.left(60).constData());
+        }
+    }
+};
+
+static int writerChild()
+{
+    const QString file = qEnvironmentVariable("VYR_WRITER_FILE");
+    for (int i = 0;; ++i) {
+        VyrSettings settings(file);
+        settings.setValue(QStringLiteral("A"), QString(4 * 1024 * 1024 + i, QLatin1Char('z')));
+        settings.sync(false);
+    }
+    return 0;
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "writer-child") == 0) {
+        QCoreApplication app(argc, argv);
+        return writerChild();
+    }
+    vyrtest::setupEnvironment();
+    QCoreApplication app(argc, argv);
+    TestVyrSettings tc;
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "test_vyrsettings.moc"

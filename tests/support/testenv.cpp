@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "testenv.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+std::unique_ptr<QTemporaryDir> s_root;
+
+void setEnv(const char *name, const QString &value)
+{
+    qputenv(name, value.toLocal8Bit());
+}
+
+void makeXdgDirs()
+{
+    const QString h = vyrtest::home();
+    for (const char *sub : {"/.config", "/.local/share", "/.cache", "/.local/state"})
+        QDir().mkpath(h + QLatin1String(sub));
+}
+}
+
+namespace vyrtest {
+
+void setupEnvironment()
+{
+    if (s_root)
+        return;
+    s_root = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vyr-test-XXXXXX"));
+    const QString root = s_root->path();
+    // Reachable for AsOrdinaryUser; the tree is private to the test anyway.
+    ::chmod(QFile::encodeName(root).constData(), 0755);
+    QDir().mkpath(root + QStringLiteral("/home"));
+    QDir().mkpath(root + QStringLiteral("/sysroot/usr/share"));
+    QDir().mkpath(root + QStringLiteral("/sysroot/etc/xdg"));
+    QDir().mkpath(root + QStringLiteral("/bin"));
+    QDir().mkpath(root + QStringLiteral("/runtime"));
+    ::chmod(QFile::encodeName(root + QStringLiteral("/runtime")).constData(), 0700);
+
+    setEnv("HOME", root + QStringLiteral("/home"));
+    setEnv("XDG_CONFIG_HOME", root + QStringLiteral("/home/.config"));
+    setEnv("XDG_DATA_HOME", root + QStringLiteral("/home/.local/share"));
+    setEnv("XDG_CACHE_HOME", root + QStringLiteral("/home/.cache"));
+    setEnv("XDG_STATE_HOME", root + QStringLiteral("/home/.local/state"));
+    setEnv("XDG_RUNTIME_DIR", root + QStringLiteral("/runtime"));
+    setEnv("XDG_DATA_DIRS", root + QStringLiteral("/sysroot/usr/share"));
+    setEnv("XDG_CONFIG_DIRS", root + QStringLiteral("/sysroot/etc/xdg"));
+    setEnv("VYR_SYSROOT", root + QStringLiteral("/sysroot"));
+    setEnv("PATH", root + QStringLiteral("/bin:") + qEnvironmentVariable("PATH"));
+    setEnv("LC_ALL", QStringLiteral("C.UTF-8"));
+    setEnv("TZ", QStringLiteral("UTC"));
+    qunsetenv("VYR_RC_FILE");
+    qunsetenv("VYR_SEAT_LIST");
+    qunsetenv("VYR_NO_REAL_COMPOSITE");
+    qunsetenv("SESSION_MANAGER");
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
+    makeXdgDirs();
+}
+
+QString sandboxRoot() { return s_root ? s_root->path() : QString(); }
+QString home() { return sandboxRoot() + QStringLiteral("/home"); }
+QString sysroot() { return sandboxRoot() + QStringLiteral("/sysroot"); }
+QString fakeBinDir() { return sandboxRoot() + QStringLiteral("/bin"); }
+QString sysPath(const QString &absolute) { return sysroot() + absolute; }
+QString sourceDir() { return QStringLiteral(VYR_SOURCE_DIR); }
+
+QString programPath(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('/')))
+        return name;
+    return QStringLiteral(VYR_BIN_DIR) + QLatin1Char('/') + name;
+}
+
+static void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = to + file.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        QFile::copy(file, target);
+        QFile(target).setPermissions(QFile(file).permissions() | QFileDevice::WriteOwner);
+    }
+}
+
+void installShippedData()
+{
+    copyTree(sourceDir() + QStringLiteral("/data/share"), sysPath(QStringLiteral("/usr/share")));
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(data) == data.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeScript(const QString &nameOrPath, const QByteArray &body)
+{
+    const QString path = nameOrPath.contains(QLatin1Char('/')) ? nameOrPath : fakeBinDir() + QLatin1Char('/') + nameOrPath;
+    if (!writeFile(path, QByteArrayLiteral("#!/bin/sh\n") + body))
+        return false;
+    return QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                      | QFileDevice::ExeOther);
+}
+
+void resetHome()
+{
+    QDir(home()).removeRecursively();
+    QDir().mkpath(home());
+    makeXdgDirs();
+}
+
+RunResult run(const QString &program, const QStringList &args, int timeoutMs, const QProcessEnvironment &env,
+              const QByteArray &input)
+{
+    RunResult result;
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(programPath(program), args);
+    if (!process.waitForStarted(10000)) {
+        result.crashed = true;
+        return result;
+    }
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs)) {
+        result.timedOut = true;
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    result.crashed = result.crashed || process.exitStatus() == QProcess::CrashExit;
+    result.exitCode = process.exitCode();
+    return result;
+}
+
+AsOrdinaryUser::AsOrdinaryUser()
+{
+    if (::geteuid() == 0)
+        m_active = ::setegid(65534) == 0 && ::seteuid(65534) == 0;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    if (m_active) {
+        if (::seteuid(0) != 0 || ::setegid(0) != 0)
+            std::abort();
+    }
+}
+}

@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QtTest>
+
+/**
+ * Hermetic test environment. setupEnvironment() runs before the application
+ * object exists (see VYR_TEST_MAIN) and points HOME, the XDG directories,
+ * XDG_RUNTIME_DIR and VYR_SYSROOT (the prefix of every system path) at a
+ * fresh temporary tree; nothing a test does reaches the real home, /usr/share
+ * or /etc. PATH gets a private "bin" folder first, for fake tools.
+ */
+namespace vyrtest {
+void setupEnvironment();
+/// The sandbox: <root>/home is HOME, <root>/sysroot is VYR_SYSROOT.
+QString sandboxRoot();
+QString home();
+QString sysroot();
+/// The private folder at the front of PATH.
+QString fakeBinDir();
+/// A path below the sandbox's system root: sysPath("/usr/share/x").
+QString sysPath(const QString &absolute);
+/// Copies the project's shipped data (data/share) into <sysroot>/usr/share.
+void installShippedData();
+/// The project's source tree and the directory of the built programs.
+QString sourceDir();
+QString programPath(const QString &name);
+/// Writes a file (creating parents); returns false on failure.
+bool writeFile(const QString &path, const QByteArray &data);
+QByteArray readFile(const QString &path);
+/// Puts an executable shell script named @p name into fakeBinDir() (or the
+/// given absolute path).
+bool writeScript(const QString &nameOrPath, const QByteArray &body);
+/// Removes everything below HOME and recreates the XDG directories.
+void resetHome();
+
+struct RunResult {
+    int exitCode = -1;
+    bool crashed = false;
+    bool timedOut = false;
+    QByteArray out;
+    QByteArray err;
+};
+/// Runs a built program (or absolute path) with @p args and waits.
+RunResult run(const QString &program, const QStringList &args, int timeoutMs = 30000,
+              const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+              const QByteArray &input = QByteArray());
+
+/**
+ * While alive, the effective uid is "nobody" (when running as root), so that
+ * permission checks apply as for an ordinary user. Directories the test
+ * wants reachable must be world-searchable.
+ */
+class AsOrdinaryUser
+{
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+};
+}
+
+/// Like QTEST_MAIN, with the sandbox set up before the application exists.
+#define VYR_TEST_MAIN(TestObject)                                                                                     \
+    int main(int argc, char *argv[])                                                                                 \
+    {                                                                                                                 \
+        vyrtest::setupEnvironment();                                                                                  \
+        QApplication app(argc, argv);                                                                                 \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
+        TestObject tc;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&tc, argc, argv);                                                                         \
+    }
+
+/// For tests that need no widgets.
+#define VYR_TEST_GUILESS_MAIN(TestObject)                                                                             \
+    int main(int argc, char *argv[])                                                                                 \
+    {                                                                                                                 \
+        vyrtest::setupEnvironment();                                                                                  \
+        QCoreApplication app(argc, argv);                                                                             \
+        TestObject tc;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&tc, argc, argv);                                                                         \
+    }

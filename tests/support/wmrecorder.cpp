@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "wmrecorder.h"
+#include "testenv.h"
+
+#include <QDeadlineTimer>
+
+WmRecorder::WmRecorder() = default;
+
+WmRecorder::~WmRecorder()
+{
+    stop();
+}
+
+bool WmRecorder::start(const QString &display)
+{
+    QStringList args;
+    if (!display.isEmpty())
+        args << QStringLiteral("--display") << display;
+    m_process.start(vyrtest::programPath(QStringLiteral("vyr-wm-recorder")), args);
+    if (!m_process.waitForStarted(5000))
+        return false;
+    QByteArray err;
+    QDeadlineTimer deadline(10000);
+    while (!err.contains("vyr-wm-recorder: ready")) {
+        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            return false;
+        m_process.waitForReadyRead(100);
+        err += m_process.readAllStandardError();
+    }
+    return true;
+}
+
+void WmRecorder::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    readOutput();
+}
+
+bool WmRecorder::isRunning() const
+{
+    return m_process.state() == QProcess::Running;
+}
+
+void WmRecorder::readOutput()
+{
+    m_buffer += m_process.readAllStandardOutput();
+    int newline;
+    while ((newline = m_buffer.indexOf('\n')) >= 0) {
+        m_lines << QString::fromLocal8Bit(m_buffer.left(newline));
+        m_buffer.remove(0, newline + 1);
+    }
+}
+
+QStringList WmRecorder::lines()
+{
+    if (m_process.state() == QProcess::Running)
+        m_process.waitForReadyRead(50);
+    readOutput();
+    return m_lines;
+}
+
+bool WmRecorder::waitForLines(int count, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        readOutput();
+        if (m_lines.size() >= count)
+            return true;
+        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            return false;
+        m_process.waitForReadyRead(50);
+    }
+}
+
+void WmRecorder::clear()
+{
+    readOutput();
+    m_lines.clear();
+}
