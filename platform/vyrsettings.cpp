@@ -102,10 +102,8 @@ void VyrSettings::setValue(const QString &key, const QVariant &value)
     if (key.isEmpty())
         return;
     const QString text = variantText(value);
-    bool found = false;
-    const QString old = m_doc->text(QString::fromLatin1(s_section), key, QString(), &found);
-    if (found && old == text && m_doc->keys(s_section).count(key.toLocal8Bit()) == 1)
-        return;
+    // Even an unchanged value marks the file for rewriting: callers that
+    // store a value on purpose (a forced default) expect the write.
     m_doc->setText(QString::fromLatin1(s_section), key, text);
     m_dirty = true;
 }
