@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "interactive.h"
+#include "servicemodes.h"
+#include "startup.h"
+
+#include <myapplication.h>
+
+#include <QStringList>
+
+#include <cstdio>
+
+static int runServiceMode(ServiceMode mode, const QStringList &args, MyApplication *app)
+{
+    if (mode == ServiceMode::ApplyColorScheme)
+        return runApplyColorScheme(args.at(1), app);
+    return runWmColor(app);
+}
+
+int main(int argc, char **argv)
+{
+    computeDistributionSchemesPresent();
+
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const ServiceMode mode = requestedServiceMode(args);
+
+    // An empty DISPLAY names no server either.
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        if (mode == ServiceMode::NotRequested) {
+            if (!args.isEmpty() && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
+                std::printf("%s\n", usageText().toLocal8Bit().constData());
+                return 1;
+            }
+            std::fputs("no DISPLAY set, exit now\n", stderr);
+            return 1;
+        }
+        if (!prepareConsoleDisplay())
+            return runServiceMode(mode, args, nullptr);
+    }
+
+    if (mode != ServiceMode::NotRequested && !displayReachable()) {
+        // Qt would abort on a display it cannot open; the files can still be
+        // brought up to date.
+        std::fprintf(stderr, "vyr-admin-theme: can't open display %s, continue without it\n",
+                     qgetenv("DISPLAY").constData());
+        return runServiceMode(mode, args, nullptr);
+    }
+
+    MyApplication app(singleInstanceKey(), argc, argv);
+    if (mode != ServiceMode::NotRequested)
+        return runServiceMode(mode, args, &app);
+    return runInteractive(app, argc, argv);
+}
