@@ -1,13 +1,225 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "servicemodes.h"
+#include "globals.h"
+#include "startup.h"
+#include "themesettings.h"
+
+#include <compositorshadow.h>
+#include <schemepalette.h>
+#include <wmcolours.h>
+
+#include <myapplication.h>
+#include <vyrpaths.h>
+#include <vyrsettings.h>
+#include <vyrwmcommand.h>
+
+#include <KColorScheme>
+#include <KConfigGroup>
+#include <KSharedConfig>
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+const char s_solvaDark[] = "/usr/share/color-schemes/SolvaDark.colors";
+const char s_solvaVanteraAdmin[] = "/usr/share/color-schemes/SolvaVanteraAdmin.colors";
+
+void report(const char *format, const QString &a, const QString &b = QString())
+{
+    std::fprintf(stderr, format, qPrintable(a), qPrintable(b));
+}
+
+/// The two stores every service mode works on.
+struct Stores {
+    QString themePath;
+    QString palettePath;
+    std::unique_ptr<ThemeSettings> theme;
+    std::unique_ptr<ThemeSettings> palette;
+
+    Stores()
+        : themePath(userThemeFilePath())
+        , palettePath(paletteFilePath())
+    {
+        theme = std::make_unique<ThemeSettings>(themePath);
+        theme->sync(true);
+        openPalette();
+    }
+
+    void openPalette()
+    {
+        palette.reset();
+        palette = std::make_unique<ThemeSettings>(palettePath);
+        palette->sync(true);
+    }
+
+    /**
+     * A user without a theme file yet gets one, so that the window
+     * manager's colours are not silently dropped; an existing file that
+     * does not parse is left alone.
+     */
+    void ensureThemeFile()
+    {
+        if (theme->isParsed() || themePath.isEmpty() || QFile::exists(themePath))
+            return;
+        QString error;
+        if (!vyrWriteFileAtomically(themePath, QByteArrayLiteral("[Variables]\n"), &error)) {
+            report("vyr-admin-theme: can't create %s: %s\n", themePath, error);
+            return;
+        }
+        report("vyr-admin-theme: created %s\n", themePath);
+        theme = std::make_unique<ThemeSettings>(themePath);
+        theme->sync(true);
+    }
+
+    /// Replaces the palette file by its four-line form. A file that did not
+    /// parse is kept beside it first, since it may hold something the user
+    /// wants back.
+    void rewritePalette(const PaletteValues &values)
+    {
+        const bool unparsed = !palette->isParsed() && QFile::exists(palettePath);
+        palette.reset();
+        if (unparsed) {
+            const QString backup = palettePath + QStringLiteral(".bak");
+            QFile::remove(backup);
+            if (QFile::copy(palettePath, backup))
+                report("vyr-admin-theme: unreadable %s kept as %s\n", palettePath, backup);
+        }
+        QString error;
+        if (!writePaletteFile(palettePath, values, &error))
+            report("vyr-admin-theme: can't write %s: %s\n", palettePath, error);
+    }
+};
+
+/// Maps the scheme onto the WM colour keys (and the palette store's two
+/// colours when it carries WM colours).
+void applyWmColours(const QString &scheme, Stores &stores, bool iconStringColour)
+{
+    stores.ensureThemeFile();
+    if (hasWmColours(scheme)) {
+        applySchemeWmColours(scheme, stores.theme.get(), stores.palette.get());
+        return;
+    }
+    linkWmColoursToPalette(stores.theme.get(), true);
+    if (iconStringColour) {
+        saveString(stores.theme.get(), QStringLiteral("IconStringColor"), QStringLiteral("PrimaryTextColor"),
+                   QStringLiteral("PrimaryTextColor"), false);
+    }
+}
+
+/// Writes ColorScheme into "Colors:View" of breezerc and the palette
+/// everywhere the session reads it.
+void applyPalette(const QString &scheme, const QColor &primary, const QColor &background)
+{
+    KConfigGroup view(KSharedConfig::openConfig(QStringLiteral("breezerc")), "Colors:View");
+    view.writeEntry("ColorScheme", scheme);
+    applyColourScheme(scheme, primary, background, &view);
+}
+
+void setShadowColour(const QString &scheme, ThemeSettings *theme)
+{
+    const QString wallpaper =
+        theme->value(QStringLiteral("WallPaper"), QStringLiteral("/usr/share/wallpapers/vyr-default-light.jpg"))
+            .toString();
+    QString colour = QStringLiteral("#000000");
+    if (scheme == QLatin1String(s_solvaDark) && wallpaper == QLatin1String("/usr/share/wallpapers/vyr-default-dark.jpg"))
+        colour = QStringLiteral("#5A91BD");
+    else if (scheme == QLatin1String(s_solvaVanteraAdmin)
+             && wallpaper == QLatin1String("/usr/share/wallpapers/vyr-default-red.jpg"))
+        colour = QStringLiteral("#F34444");
+    setCompositorShadowColor(colour);
+}
+
+/// Tells the running session: widget style, Qt programs, window manager,
+/// panel and on-screen keyboard.
+void notifySession(const QString &scheme)
+{
+    QDBusConnection::sessionBus().send(QDBusMessage::createSignal(
+        QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"), QStringLiteral("reparseConfiguration")));
+    notifyQtSettingsChanged();
+    vyrSendWmCommand(QStringLiteral("VYRWM_UPDATE_VAL ColorScheme %1\n").arg(scheme));
+    runProgram(vyrSystemPath(QStringLiteral("/usr/bin/killall")), {QStringLiteral("vyr-start-panel")});
+    runProgram(vyrSystemPath(QStringLiteral("/usr/bin/vyr-vkbd")), {QStringLiteral("--update")});
+}
+}
 
 int runApplyColorScheme(const QString &scheme, MyApplication *app)
 {
-    return 1;
+    Stores stores;
+    const QString schemeFile = schemeFilePath(scheme);
+    const QFileInfo schemeInfo(schemeFile);
+    if (!schemeInfo.isFile()) {
+        report("vyr-admin-theme: no color scheme file %s\n", scheme);
+        return 2;
+    }
+    if (!scheme.contains(QLatin1String("00-generated-"))) {
+        const QString current = stores.palette->value(QStringLiteral("ColorScheme"), defaultColourScheme()).toString();
+        if (current == scheme) {
+            if (schemeInfo.lastModified() > QFileInfo(stores.themePath).lastModified()) {
+                report("vyr-admin-theme: the same color scheme %s, but newer than users themerc\n", scheme);
+            } else {
+                report("vyr-admin-theme: the same color scheme %s, do nothing\n", scheme);
+                return 2;
+            }
+        }
+    }
+    report("vyr-admin-theme: apply color scheme %s\n", scheme);
+
+    applyWmColours(scheme, stores, true);
+
+    const KSharedConfigPtr schemeConfig = KSharedConfig::openConfig(schemeFile, KConfig::FullConfig);
+    if (!isGeneratedScheme(scheme) && !schemeConfig->hasGroup("Colors:View") && !schemeConfig->hasGroup("Colors:Window"))
+        report("vyr-admin-theme: color scheme %s has no colors, defaults in use\n", scheme);
+    const QPalette schemePalette = KColorScheme::createApplicationPalette(schemeConfig);
+    const QColor primary = schemePalette.color(QPalette::Active, QPalette::Highlight);
+    const QColor background = schemePalette.color(QPalette::Active, QPalette::Base);
+    stores.rewritePalette({primary.name(), background.name(), scheme});
+
+    applyPalette(scheme, primary, background);
+
+    if (app)
+        notifySession(scheme);
+
+    setShadowColour(scheme, stores.theme.get());
+    return 0;
 }
 
 int runWmColor(MyApplication *app)
 {
-    return 1;
+    Q_UNUSED(app) // wmcolor tells nobody; the files are all it changes.
+    Stores stores;
+    QString scheme;
+    if (QFile::exists(vyrSystemPath(QLatin1String(s_solvaVanteraAdmin))) && queryIntegrityLevel()) {
+        stores.rewritePalette(paletteSeed());
+        stores.openPalette();
+        scheme = QLatin1String(s_solvaVanteraAdmin);
+    } else {
+        if (!stores.palette->isParsed()) {
+            if (QFile::exists(stores.palettePath))
+                report("vyr-admin-theme: file %s ins't  parsed\n", stores.palettePath);
+            else
+                report("vyr-admin-theme: file %s does't exist\n", stores.palettePath);
+        }
+        scheme = stores.palette->value(QStringLiteral("ColorScheme"), QStringLiteral("undefined")).toString();
+        if (scheme == QLatin1String("undefined")) {
+            scheme = defaultColourScheme();
+            report("vyr-admin-theme: no ColorScheme in %s, default %s in use\n", stores.palettePath, scheme);
+        }
+    }
+    report("vyr-admin-theme: set wm colors from %s (see %s)\n", scheme, stores.palettePath);
+
+    applyWmColours(scheme, stores, false);
+
+    const QString primary = stores.palette->value(QStringLiteral("PrimaryColor"), defaultPrimaryColour()).toString();
+    const QString background = stores.palette->value(QStringLiteral("BackgroundColor"), QStringLiteral("#ffffff")).toString();
+    applyPalette(scheme, QColor(primary), QColor(background));
+
+    setShadowColour(scheme, stores.theme.get());
+    return 0;
 }

@@ -61,11 +61,6 @@ QString defaultColourScheme()
     return QString::fromLatin1(distributionSchemesPresent ? s_solvaLight : s_vyrDefault);
 }
 
-QString defaultPrimaryColour()
-{
-    return distributionSchemesPresent ? QStringLiteral("#5a91bd") : QStringLiteral("#5682a3");
-}
-
 QString userThemeFilePath()
 {
     const QString dir = GetVyrDir(VyrDirUserTheme);

@@ -29,8 +29,6 @@ bool computeDistributionSchemesPresent();
 /// "/usr/share/color-schemes/SolvaLight.colors" when the distribution's
 /// schemes are present, else "/usr/share/color-schemes/VyrDefault.colors".
 QString defaultColourScheme();
-/// The default PrimaryColor: "#5a91bd" with the distribution's schemes, else "#5682a3".
-QString defaultPrimaryColour();
 
 /// ~/.vyr/theme/current.themerc plus the session suffix (empty without a home).
 QString userThemeFilePath();

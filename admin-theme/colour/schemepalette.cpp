@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "schemepalette.h"
+#include "wmcolours.h"
+
+#include <vyrcolors.h>
+
+#include <KColorScheme>
+#include <KConfigGroup>
+#include <KSharedConfig>
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QSettings>
+#include <QX11Info>
+
+#include <X11/Xlib.h>
+
+#include <cstdio>
+
+namespace {
+constexpr int s_roleCount = int(QPalette::PlaceholderText) + 1;
+
+/// The palette to start from: the application's, or Qt's default one in a
+/// process without a graphical application object.
+QPalette startPalette()
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QGuiApplication::palette();
+    return QPalette();
+}
+
+void setSolid(QPalette &palette, QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour)
+{
+    palette.setBrush(group, role, QBrush(colour, Qt::SolidPattern));
+}
+
+void setSolid(QPalette &palette, QPalette::ColorGroup group, QPalette::ColorRole role, const QString &colour)
+{
+    setSolid(palette, group, role, QColor(colour));
+}
+
+void fillGeneratedGroup(QPalette &palette, QPalette::ColorGroup group, const ShadeMap &primary,
+                        const ShadeMap &background, const QColor &base)
+{
+    const QString highlight = primary.value(QStringLiteral("color500"));
+    QColor highlightColour(highlight);
+    if (group == QPalette::Inactive) {
+        highlightColour.setHsvF(highlightColour.hsvHueF(), highlightColour.hsvSaturationF() / 2.0,
+                                highlightColour.valueF(), 1.0);
+    }
+    setSolid(palette, group, QPalette::Highlight, highlightColour);
+    setSolid(palette, group, QPalette::HighlightedText, textColorFor(highlight));
+    setSolid(palette, group, QPalette::Base, base);
+    const bool darkBase = textColorFor(base.name()) == QLatin1String("#FFFFFF");
+    setSolid(palette, group, QPalette::AlternateBase, CreateShadeColor(base.name(), darkBase ? 0.065 : -0.055));
+    setSolid(palette, group, QPalette::Text, textColorFor(base.name()));
+    const QString window = background.value(QStringLiteral("color600"));
+    const QString windowText = textColorFor(window);
+    setSolid(palette, group, QPalette::Window, window);
+    setSolid(palette, group, QPalette::WindowText, windowText);
+    setSolid(palette, group, QPalette::BrightText, textColorFor(QColor(windowText).name()));
+    setSolid(palette, group, QPalette::Button, window);
+    setSolid(palette, group, QPalette::ButtonText, textColorFor(window));
+}
+
+void writeBackGeneratedScheme(const QString &scheme, const QPalette &palette)
+{
+    KSharedConfigPtr config = KSharedConfig::openConfig(schemeFilePath(scheme), KConfig::FullConfig);
+    const QColor alternate = palette.color(QPalette::Active, QPalette::AlternateBase);
+    const QColor text = palette.color(QPalette::Active, QPalette::Text);
+    const struct {
+        const char *group;
+        QPalette::ColorRole background;
+    } groups[] = {
+        {"Colors:Button", QPalette::Button},  {"Colors:Selection", QPalette::Highlight},
+        {"Colors:View", QPalette::Base},      {"Colors:Window", QPalette::Window},
+        {"Colors:Header", QPalette::Window},
+    };
+    for (const auto &entry : groups) {
+        KConfigGroup group(config, entry.group);
+        group.writeEntry("BackgroundNormal", palette.color(QPalette::Active, entry.background));
+        group.writeEntry("BackgroundAlternate", alternate);
+        group.writeEntry("ForegroundNormal", text);
+    }
+    // A shipped scheme the user may not write keeps its old colours; the
+    // palette still reaches the session through Trolltech.conf.
+    config->sync();
+}
+}
+
+bool isGeneratedScheme(const QString &scheme)
+{
+    return scheme.endsWith(QLatin1String("VyrDefault.colors")) || scheme.endsWith(QLatin1String("User.colors"));
+}
+
+bool isUserScheme(const QString &scheme)
+{
+    return scheme.endsWith(QLatin1String("User.colors"));
+}
+
+void fixShadeMap(ShadeMap &map)
+{
+    static const char *const pairs[][2] = {
+        {"color600", "color400"}, {"color700", "color300"}, {"color800", "color200"}, {"color900", "color100"}};
+    const QString middle = QStringLiteral("color500");
+    for (const auto &pair : pairs) {
+        if (map.value(QLatin1String(pair[0])) == map.value(middle))
+            map[QLatin1String(pair[0])] = map.value(QLatin1String(pair[1]));
+    }
+    for (const auto &pair : pairs) {
+        if (map.value(QLatin1String(pair[1])) == map.value(middle))
+            map[QLatin1String(pair[1])] = map.value(QLatin1String(pair[0]));
+    }
+}
+
+QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background, QString *focus,
+                            QString *hover)
+{
+    QPalette palette = startPalette();
+    QString focusColour;
+    QString hoverColour;
+    if (!isGeneratedScheme(scheme)) {
+        palette = KColorScheme::createApplicationPalette(
+            KSharedConfig::openConfig(schemeFilePath(scheme), KConfig::FullConfig));
+        focusColour = palette.color(QPalette::Active, QPalette::Highlight).name();
+        hoverColour = CreateShadeColor(focusColour, 0.2);
+    } else {
+        // Both maps are made before either is repaired.
+        ShadeMap primaryShades = CreateShadeColors(primary.name());
+        ShadeMap backgroundShades = CreateShadeColors(background.name());
+        fixShadeMap(primaryShades);
+        fixShadeMap(backgroundShades);
+        fillGeneratedGroup(palette, QPalette::Active, primaryShades, backgroundShades, background);
+        fillGeneratedGroup(palette, QPalette::Inactive, primaryShades, backgroundShades, background);
+        for (int role = 0; role < s_roleCount; ++role) {
+            const auto r = QPalette::ColorRole(role);
+            setSolid(palette, QPalette::Disabled, r, palette.color(QPalette::Active, r));
+        }
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+            setSolid(palette, QPalette::Disabled, role, QColor(Qt::darkGray));
+        focusColour = primaryShades.value(QStringLiteral("color500"));
+        hoverColour = primaryShades.value(QStringLiteral("color700"));
+    }
+
+    const bool lightScheme =
+        textColorFor(palette.color(QPalette::Active, QPalette::WindowText).name()) == QLatin1String("#FFFFFF");
+    const QColor tipBase(lightScheme ? QStringLiteral("#fcfcfc") : QStringLiteral("#31363b"));
+    const QColor tipText(lightScheme ? QStringLiteral("#232627") : QStringLiteral("#eff0f1"));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        setSolid(palette, group, QPalette::ToolTipBase, tipBase);
+        setSolid(palette, group, QPalette::ToolTipText, tipText);
+    }
+
+    if (focus)
+        *focus = focusColour;
+    if (hover)
+        *hover = hoverColour;
+    return palette;
+}
+
+QStringList paletteColourNames(const QPalette &palette, QPalette::ColorGroup group)
+{
+    QStringList names;
+    names.reserve(s_roleCount);
+    for (int role = 0; role < s_roleCount; ++role)
+        names << palette.color(group, QPalette::ColorRole(role)).name();
+    return names;
+}
+
+bool applyColourScheme(const QString &scheme, const QColor &primary, const QColor &background,
+                       KConfigGroup *breezeGroup)
+{
+    QString focus;
+    QString hover;
+    const QPalette palette = buildSchemePalette(scheme, primary, background, &focus, &hover);
+
+    if (isGeneratedScheme(scheme) && !scheme.isEmpty())
+        writeBackGeneratedScheme(scheme, palette);
+
+    bool ok = true;
+    QSettings qt(QSettings::UserScope, QStringLiteral("Trolltech"));
+    qt.beginGroup(QStringLiteral("Qt"));
+    qt.setValue(QStringLiteral("Palette/active"), paletteColourNames(palette, QPalette::Active));
+    qt.setValue(QStringLiteral("Palette/inactive"), paletteColourNames(palette, QPalette::Inactive));
+    qt.setValue(QStringLiteral("Palette/disabled"), paletteColourNames(palette, QPalette::Disabled));
+    qt.endGroup();
+    qt.sync();
+    if (qt.status() != QSettings::NoError) {
+        std::fprintf(stderr, "vyr-admin-theme: can't write %s\n", qPrintable(qt.fileName()));
+        ok = false;
+    }
+
+    KConfigGroup ownGroup;
+    if (!breezeGroup) {
+        ownGroup = KConfigGroup(KSharedConfig::openConfig(QStringLiteral("breezerc")), "Colors:View");
+        breezeGroup = &ownGroup;
+    }
+    breezeGroup->writeEntry("DecorationFocus", focus);
+    breezeGroup->writeEntry("DecorationHover", hover);
+    if (!breezeGroup->sync()) {
+        std::fprintf(stderr, "vyr-admin-theme: can't write %s\n", qPrintable(breezeGroup->config()->name()));
+        ok = false;
+    }
+    return ok;
+}
+
+bool notifyQtSettingsChanged()
+{
+    Display *display = QX11Info::isPlatformX11() ? QX11Info::display() : nullptr;
+    static Display *ownDisplay = nullptr;
+    if (!display) {
+        if (!ownDisplay)
+            ownDisplay = XOpenDisplay(nullptr);
+        display = ownDisplay;
+    }
+    if (!display)
+        return false;
+    // Kept for the life of the process, like the connection it belongs to.
+    static Atom atom = 0;
+    if (!atom) {
+        const QByteArray name = QByteArray("_QT_SETTINGS_TIMESTAMP_") + QByteArray(XDisplayName(nullptr));
+        atom = XInternAtom(display, name.constData(), False);
+    }
+    QByteArray stamp;
+    QBuffer buffer(&stamp);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream stream(&buffer);
+    stream << QDateTime::currentDateTime();
+    XChangeProperty(display, DefaultRootWindow(display), atom, atom, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char *>(stamp.constData()), stamp.size());
+    XFlush(display);
+    QCoreApplication::sendPostedEvents();
+    return true;
+}
