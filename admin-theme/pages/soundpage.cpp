@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "soundpage.h"
+#include "ui_soundpage.h"
+
+SoundPage::SoundPage(ThemeSettings *settings, QWidget *parent)
+    : AdminThemeKCM(settings, parent)
+{
+}
+
+SoundPage::~SoundPage() = default;
+
+void SoundPage::load()
+{
+    if (!m_ui) {
+        m_ui = std::make_unique<Ui::SoundForm>();
+        m_ui->setupUi(this);
+    }
+    AdminThemeKCM::load();
+}
+
+void SoundPage::save()
+{
+    AdminThemeKCM::save();
+}

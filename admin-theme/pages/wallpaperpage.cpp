@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "wallpaperpage.h"
+#include "ui_wallpaperpage.h"
+
+#include <themesettings.h>
+#include <wmcolours.h>
+#include <vyrpaths.h>
+
+#include <QFileInfo>
+#include <QScreen>
+
+WallpaperPage::WallpaperPage(ThemeSettings *settings, ThemeSettings *palette, QWidget *parent)
+    : AdminThemeKCM(settings, parent)
+    , m_palette(palette)
+{
+}
+
+WallpaperPage::~WallpaperPage() = default;
+
+void WallpaperPage::setPrimaryColor(const QString &colour)
+{
+    m_primaryColor = colour;
+    if (m_primaryColor.isEmpty())
+        m_primaryColor = accentColour(QString(), m_palette);
+}
+
+void WallpaperPage::selectWallpaperFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(vyrSystemPath(path)))
+        return;
+    m_wallpaper = path;
+    markAsChanged();
+}
+
+void WallpaperPage::reloadForScreen(QScreen *scr)
+{
+    Q_UNUSED(scr)
+}
+
+void WallpaperPage::load()
+{
+    if (!m_ui) {
+        m_ui = std::make_unique<Ui::WallpaperForm>();
+        m_ui->setupUi(this);
+    }
+    m_wallpaper = settings()->value(QStringLiteral("WallPaper"), QStringLiteral("vyr-default")).toString();
+    m_logo = settings()->value(QStringLiteral("LogoPixmap"), QString()).toString();
+    setPrimaryColor(m_primaryColor);
+    AdminThemeKCM::load();
+}
+
+void WallpaperPage::save()
+{
+    AdminThemeKCM::save();
+}
