@@ -33,6 +33,27 @@ int VyrMenuItem::row() const
     return -1;
 }
 
+// A file name from the entry's name: letters, digits, '-' and '_' only, so
+// that the name is safe in any command line the desktop builds from it.
+static QString baseNameFor(const QString &name, VyrMenuItem::Kind kind)
+{
+    QString base;
+    for (const QChar c : name.toLower()) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            || c == QLatin1Char('_') || c == QLatin1Char('-'))
+            base.append(c);
+        else if (!base.endsWith(QLatin1Char('-')))
+            base.append(QLatin1Char('-'));
+    }
+    while (base.startsWith(QLatin1Char('-')))
+        base.remove(0, 1);
+    while (base.endsWith(QLatin1Char('-')))
+        base.chop(1);
+    if (base.isEmpty())
+        base = kind == VyrMenuItem::Submenu ? QStringLiteral("submenu") : QStringLiteral("entry");
+    return base;
+}
+
 struct VyrMenuCollection::Private {
     QString userDir;
     QString shippedDir;
@@ -54,6 +75,9 @@ struct VyrMenuCollection::Private {
         return levelPath(base, item);
     }
     void loadLevel(VyrMenuItem *level);
+    QString uniqueFileName(const VyrMenuItem *parent, VyrMenuItem::Kind kind, const QString &name,
+                           const VyrMenuItem *self) const;
+    void nameNewItems(VyrMenuItem *level);
 };
 
 static void warnUnusable(const QString &path)
@@ -165,7 +189,7 @@ void VyrMenuCollection::Private::loadLevel(VyrMenuItem *level)
         const int rb = rank(b.get());
         if (ra != rb)
             return ra < rb;
-        const int byName = a->name.localeAwareCompare(b->name);
+        const int byName = a->name.toCaseFolded().localeAwareCompare(b->name.toCaseFolded());
         return byName != 0 ? byName < 0 : a->fileName < b->fileName;
     });
     level->children = std::move(items);
@@ -243,50 +267,36 @@ VyrMenuItem *VyrMenuCollection::findByPath(const QString &path) const
     return findIn(*this, d->root.get(), QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
-// A file name from the entry's name: letters, digits, '-' and '_' only, so
-// that the name is safe in any command line the desktop builds from it.
-static QString baseNameFor(const QString &name, VyrMenuItem::Kind kind)
+QString VyrMenuCollection::Private::uniqueFileName(const VyrMenuItem *parent, VyrMenuItem::Kind kind,
+                                                  const QString &name, const VyrMenuItem *self) const
 {
-    QString base;
-    for (const QChar c : name.toLower()) {
-        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            || c == QLatin1Char('_') || c == QLatin1Char('-'))
-            base.append(c);
-        else if (!base.endsWith(QLatin1Char('-')))
-            base.append(QLatin1Char('-'));
-    }
-    while (base.startsWith(QLatin1Char('-')))
-        base.remove(0, 1);
-    while (base.endsWith(QLatin1Char('-')))
-        base.chop(1);
-    if (base.isEmpty())
-        base = kind == VyrMenuItem::Submenu ? QStringLiteral("submenu") : QStringLiteral("entry");
-    return base;
+    const QString suffix = kind == VyrMenuItem::Entry ? QStringLiteral(".desktop") : QString();
+    const QString base = baseNameFor(name, kind);
+    const QString userLevel = levelPath(userDir, parent);
+    const QString shippedLevel = shippedDir.isEmpty() ? QString() : levelPath(shippedDir, parent);
+    const QString parentRel = parent->relativePath();
+    auto taken = [&](const QString &fileName) {
+        for (const auto &child : parent->children) {
+            if (child.get() != self && child->fileName == fileName)
+                return true;
+        }
+        const QString rel = parentRel.isEmpty() ? fileName : parentRel + QLatin1Char('/') + fileName;
+        // Files on disk that the collection left out (unreadable, malformed)
+        // and pending removals must not be overwritten either.
+        return removed.contains(rel) || QFileInfo::exists(userLevel + QLatin1Char('/') + fileName)
+            || (!shippedLevel.isEmpty() && QFileInfo::exists(shippedLevel + QLatin1Char('/') + fileName));
+    };
+    QString fileName = base + suffix;
+    for (int n = 2; taken(fileName); ++n)
+        fileName = base + QLatin1Char('-') + QString::number(n) + suffix;
+    return fileName;
 }
 
 VyrMenuItem *VyrMenuCollection::addItem(VyrMenuItem *parent, VyrMenuItem::Kind kind, const QString &name, int index)
 {
     if (!parent || parent->kind != VyrMenuItem::Submenu)
         return nullptr;
-    const QString suffix = kind == VyrMenuItem::Entry ? QStringLiteral(".desktop") : QString();
-    const QString base = baseNameFor(name, kind);
-    const QString userLevel = d->levelPath(d->userDir, parent);
-    const QString shippedLevel = d->shippedDir.isEmpty() ? QString() : d->levelPath(d->shippedDir, parent);
-    const QString parentRel = parent->relativePath();
-    auto taken = [&](const QString &fileName) {
-        for (const auto &child : parent->children) {
-            if (child->fileName == fileName)
-                return true;
-        }
-        const QString rel = parentRel.isEmpty() ? fileName : parentRel + QLatin1Char('/') + fileName;
-        // Files on disk that the collection left out (unreadable, malformed)
-        // and pending removals must not be overwritten either.
-        return d->removed.contains(rel) || QFileInfo::exists(userLevel + QLatin1Char('/') + fileName)
-            || (!shippedLevel.isEmpty() && QFileInfo::exists(shippedLevel + QLatin1Char('/') + fileName));
-    };
-    QString fileName = base + suffix;
-    for (int n = 2; taken(fileName); ++n)
-        fileName = base + QLatin1Char('-') + QString::number(n) + suffix;
+    const QString fileName = d->uniqueFileName(parent, kind, name, nullptr);
 
     auto item = std::make_unique<VyrMenuItem>();
     item->kind = kind;
@@ -294,6 +304,7 @@ VyrMenuItem *VyrMenuCollection::addItem(VyrMenuItem *parent, VyrMenuItem::Kind k
     item->name = name;
     item->parent = parent;
     item->modified = true;
+    item->isNew = true;
     VyrMenuItem *raw = item.get();
     const int count = int(parent->children.size());
     const int at = index < 0 || index > count ? count : index;
@@ -448,6 +459,7 @@ static bool writeChanges(const VyrMenuCollection &collection, VyrMenuItem *item,
         }
         item->modified = false;
         item->orderChanged = false;
+        item->isNew = false;
     }
     for (const auto &child : item->children) {
         if (!writeChanges(collection, child.get(), failed))
@@ -456,9 +468,22 @@ static bool writeChanges(const VyrMenuCollection &collection, VyrMenuItem *item,
     return true;
 }
 
+// New items get their file names from the names they carry now, so that
+// "New entry" renamed to "Clock" is stored as "clock.desktop".
+void VyrMenuCollection::Private::nameNewItems(VyrMenuItem *level)
+{
+    for (const auto &child : level->children) {
+        if (child->isNew)
+            child->fileName = uniqueFileName(level, child->kind, child->name, child.get());
+        if (child->kind == VyrMenuItem::Submenu)
+            nameNewItems(child.get());
+    }
+}
+
 bool VyrMenuCollection::save(QString *error)
 {
     QString failed;
+    d->nameNewItems(d->root.get());
     while (!d->removed.isEmpty()) {
         const QString path = d->userDir + QLatin1Char('/') + d->removed.constFirst();
         const bool ok = QFileInfo(path).isDir() ? removeSubmenuFiles(path) : (!QFileInfo::exists(path) || QFile::remove(path));

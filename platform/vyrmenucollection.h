@@ -31,6 +31,8 @@ struct VyrMenuItem {
     bool modified = false;
     /// Submenus: the order of the children differs from the stored sort order.
     bool orderChanged = false;
+    /// Added since the last save: the file name still follows the name.
+    bool isNew = false;
 
     VyrMenuItem *parent = nullptr;
     std::vector<std::unique_ptr<VyrMenuItem>> children;
@@ -86,7 +88,8 @@ public:
     VyrMenuItem *findByPath(const QString &path) const;
 
     /// Adds a new entry (or submenu) named @p name to @p parent at @p index
-    /// (-1: at the end) with a file name not used on disk yet.
+    /// (-1: at the end) with a file name not used on disk yet. Until the
+    /// next save the file name follows the item's name.
     VyrMenuItem *addItem(VyrMenuItem *parent, VyrMenuItem::Kind kind, const QString &name, int index = -1);
     /// Removes a user item (and a submenu's content) from the collection;
     /// shipped items cannot be removed (false), only hidden.
