@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 struct VyrIniDocument::Private {
     explicit Private(CaseMode mode)
@@ -111,6 +112,30 @@ void VyrIniDocument::setValue(const QByteArray &section, const QByteArray &key, 
     // SimpleIni stops at a NUL byte; such a value cannot be stored faithfully.
     const QByteArray clean = QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
     d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, true); });
+}
+
+void VyrIniDocument::addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
+{
+    const QByteArray clean = QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+    d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, false); });
+}
+
+QList<QPair<QByteArray, QByteArray>> VyrIniDocument::entries(const QByteArray &section) const
+{
+    return d->visit([&](const auto &ini) {
+        using Ini = std::decay_t<decltype(ini)>;
+        QList<QPair<QByteArray, QByteArray>> result;
+        const typename Ini::TKeyVal *keyValues = ini.GetSection(section.constData());
+        if (!keyValues)
+            return result;
+        std::vector<std::pair<typename Ini::Entry, const char *>> ordered(keyValues->begin(), keyValues->end());
+        std::stable_sort(ordered.begin(), ordered.end(), [](const auto &a, const auto &b) {
+            return typename Ini::Entry::LoadOrder()(a.first, b.first);
+        });
+        for (const auto &entry : ordered)
+            result.append(qMakePair(QByteArray(entry.first.pItem), QByteArray(entry.second)));
+        return result;
+    });
 }
 
 bool VyrIniDocument::removeKey(const QByteArray &section, const QByteArray &key)

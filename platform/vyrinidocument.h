@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,10 @@ public:
     QList<QByteArray> sections() const;
     QList<QByteArray> keys(const QByteArray &section) const;
     bool hasSection(const QByteArray &section) const;
+    /// Every entry of @p section in file order, repeated keys included.
+    QList<QPair<QByteArray, QByteArray>> entries(const QByteArray &section) const;
+    /// Adds an entry after the others, even when @p key is already present.
+    void addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value);
 
     // Unicode conveniences: text in the local 8-bit encoding.
     QString text(const QString &section, const QString &key, const QString &defaultValue = QString(),

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "keysconfform.h"
+#include "startup.h"
+
+#include <myapplication.h>
+#include <vyrinit.h>
+
+int main(int argc, char *argv[])
+{
+    MyApplication app(vyrDisplayKey() + QStringLiteral("vyr-admin-hotkeys"), argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QStringLiteral("show"), 5000);
+        return 0;
+    }
+    vyrInit(QStringLiteral("2.8.20+ci17"), QStringLiteral("Vyr hotkeys editor"));
+
+    std::unique_ptr<KeysConfForm> window;
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const int status = startHotkeysEditor(arguments, window);
+    if (status >= 0)
+        return status;
+
+    QObject::connect(&app, &MyApplication::messageReceived, window.get(), &KeysConfForm::messageReceived);
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    window->show();
+    return app.exec();
+}
