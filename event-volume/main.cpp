@@ -76,10 +76,16 @@ struct Session {
     pa_volume_t volume = 0;
     bool requested = false;
     bool connecting = false;
+    bool finished = false;
 };
 
+/// Ends the main loop with @p status. Only the first outcome counts: the
+/// rest of a reply is still dispatched in the same iteration.
 void finish(Session *session, ExitStatus status)
 {
+    if (session->finished)
+        return;
+    session->finished = true;
     pa_mainloop_quit(session->loop, status);
 }
 
@@ -93,6 +99,8 @@ void onTimeout(pa_mainloop_api *, pa_time_event *, const struct timeval *, void 
 void onEntry(pa_context *context, const pa_ext_stream_restore_info *info, int eol, void *userdata)
 {
     auto *session = static_cast<Session *>(userdata);
+    if (session->finished)
+        return;
     if (eol < 0) {
         std::fprintf(stderr, "Restoring stream data failed: %s", pa_strerror(pa_context_errno(context)));
         finish(session, ExitRefused);
