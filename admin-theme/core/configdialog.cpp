@@ -214,7 +214,7 @@ void ConfigDialog::restoreWindowGeometry(const QSize &largestPage)
                                .expandedTo(s_smallestDefault);
     resize(storedSize(*m_settings, s_width, fallback.width()), storedSize(*m_settings, s_height, fallback.height()));
     // The size above stays the normal size the window returns to.
-    if (m_settings->value(s_maximized, false).toBool())
+    if (m_settings->value(s_maximized).toString() == QLatin1String("true"))
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
