@@ -1,0 +1,493 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "testenv.h"
+
+#include <hotkeyfile.h>
+#include <hotkeyfunctions.h>
+#include <vyrinidocument.h>
+#include <vyrkeyserver.h>
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+namespace {
+
+using Entry = QPair<QByteArray, QByteArray>;
+
+QList<Entry> entriesOf(const QByteArray &data)
+{
+    VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
+    doc.loadData(data);
+    return doc.entries(shortCutKeysSection);
+}
+
+QList<Entry> sorted(QList<Entry> list)
+{
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+const HotkeyRow *findRow(const HotkeyBindings &b, const QString &function, int nth = 0)
+{
+    for (const HotkeyRowGroup &g : b.groups) {
+        for (const HotkeyRow &row : g.rows) {
+            if (row.function == function && nth-- == 0)
+                return &row;
+        }
+    }
+    return nullptr;
+}
+
+int rowCount(const HotkeyBindings &b, const QString &function)
+{
+    int n = 0;
+    for (const HotkeyRowGroup &g : b.groups) {
+        for (const HotkeyRow &row : g.rows)
+            n += row.function == function;
+    }
+    return n;
+}
+
+QString path(const QString &name)
+{
+    return vyrtest::home() + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+class TestHotkeyFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        vyrtest::resetHome();
+    }
+
+    void functionTable()
+    {
+        const auto &table = hotkeyFunctionTable();
+        QCOMPARE(table.size(), 12);
+        QSet<QString> ids;
+        for (const auto &group : table) {
+            for (const auto &f : group.functions) {
+                QVERIFY(QByteArray(f.id).startsWith("VYRWM_"));
+                ids.insert(QString::fromLatin1(f.id));
+            }
+        }
+        QCOMPARE(ids.size(), 153);
+        const HotkeyBindings empty;
+        QCOMPARE(empty.groups.size(), 13);
+        QCOMPARE(empty.groups.last().title, QStringLiteral("Command Keybindings"));
+        QVERIFY(empty.groups.last().rows.isEmpty());
+        QCOMPARE(empty.groups.first().title, QStringLiteral("Window decoration (on/off)"));
+        QCOMPARE(findRow(empty, QStringLiteral("VYRWM_LOCK"))->action, QStringLiteral("lock screen"));
+    }
+
+    void keyFileToText_data()
+    {
+        QTest::addColumn<QString>("fileKey");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("modifiers and letter") << "Ctrl|Alt|t" << "Ctrl+Alt+T";
+        QTest::newRow("quoted") << "\"Ctrl|Alt|t\"" << "Ctrl+Alt+T";
+        QTest::newRow("function key") << "None|F12" << "F12";
+        QTest::newRow("single letter") << "None|a" << "A";
+        QTest::newRow("placeholder") << "None0" << "";
+        QTest::newRow("placeholder of two digits") << "None12" << "";
+        QTest::newRow("calculator") << "None|XF86Calculator" << "Calculator";
+        QTest::newRow("unknown key keeps its text") << "Ctrl|Alt|Foo" << "Ctrl+Alt+Foo";
+        QTest::newRow("super") << "Super|l" << "Meta+L";
+        QTest::newRow("keypad") << "None|KP_Enter" << "Num+Enter";
+        QTest::newRow("media") << "None|XF86AudioMute" << "Volume Mute";
+        QTest::newRow("Qt spelling") << "Ctrl|Alt|T" << "Ctrl+Alt+T";
+    }
+    void keyFileToText()
+    {
+        QFETCH(QString, fileKey);
+        QFETCH(QString, text);
+        QCOMPARE(::keyFileToText(fileKey), text);
+    }
+
+    void keyStringToFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("fileKey");
+        QTest::newRow("single letter is lower-cased") << "A" << "None|a";
+        QTest::newRow("function key") << "F12" << "None|F12";
+        QTest::newRow("ctrl alt letter") << "Ctrl+Alt+T" << "Ctrl|Alt|t";
+        QTest::newRow("unknown key from its own text") << "Ctrl+Alt+Foo" << "Ctrl|Alt|Foo";
+        QTest::newRow("unknown single key") << "Foo" << "None|Foo";
+        QTest::newRow("calculator") << "Calculator" << "None|XF86Calculator";
+        QTest::newRow("meta is super") << "Meta+Shift+Left" << "Shift|Super|Left";
+        QTest::newRow("plus key") << "Ctrl++" << "Ctrl|plus";
+        QTest::newRow("keypad") << "Num+5" << "None|KP_5";
+        QTest::newRow("media") << "Volume Up" << "None|XF86AudioRaiseVolume";
+    }
+    void keyStringToFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, fileKey);
+        QCOMPARE(::keyStringToFile(text), fileKey);
+    }
+
+    void userAndSystemRows()
+    {
+        // Given the same function bound in both files
+        QVERIFY(vyrtest::writeFile(path("user"), "[ShortCutKeys]\nCtrl|Alt|l=VYRWM_LOCK\nNone|F5=\"xterm\"\n"));
+        QVERIFY(vyrtest::writeFile(path("system"), "[ShortCutKeys]\nSuper|l=VYRWM_LOCK\nNone|F6=\"xclock\"\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("user"), path("system")));
+        // Then the user's row comes first, the system's right after it
+        QCOMPARE(rowCount(b, "VYRWM_LOCK"), 2);
+        const HotkeyRowGroup &wm = b.groups[11];
+        int at = -1;
+        for (int i = 0; i < wm.rows.size(); ++i) {
+            if (wm.rows[i].function == QLatin1String("VYRWM_LOCK")) {
+                at = i;
+                break;
+            }
+        }
+        QVERIFY(at >= 0);
+        QCOMPARE(wm.rows[at].key, QStringLiteral("Ctrl+Alt+L"));
+        QCOMPARE(wm.rows[at].source, HotkeySource::User);
+        QCOMPARE(wm.rows[at + 1].key, QStringLiteral("Meta+L"));
+        QCOMPARE(wm.rows[at + 1].source, HotkeySource::System);
+        QCOMPARE(wm.rows[at + 1].action, QStringLiteral("lock screen"));
+        QCOMPARE(b.groups.last().rows.size(), 2);
+
+        // When saved as the user's file, only the user's rows are written
+        QVERIFY(b.save(path("user"), true));
+        const QList<Entry> written = entriesOf(vyrtest::readFile(path("user")));
+        QCOMPARE(sorted(written), sorted({{"Ctrl|Alt|l", "VYRWM_LOCK"}, {"None|F5", "\"xterm\""}}));
+    }
+
+    void furtherRowsGoRightAfterTheFirst()
+    {
+        QVERIFY(vyrtest::writeFile(path("f"), "[ShortCutKeys]\nNone|F1=VYRWM_LOCK\nNone|F2=VYRWM_LOCK\nNone|F3=VYRWM_LOCK\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("f"), QString()));
+        QCOMPARE(findRow(b, "VYRWM_LOCK", 0)->key, QStringLiteral("F1"));
+        QCOMPARE(findRow(b, "VYRWM_LOCK", 1)->key, QStringLiteral("F3"));
+        QCOMPARE(findRow(b, "VYRWM_LOCK", 2)->key, QStringLiteral("F2"));
+        QCOMPARE(findRow(b, "VYRWM_STANDBY")->key, QString());
+    }
+
+    void disabledSystemKey()
+    {
+        QVERIFY(vyrtest::writeFile(path("user"), "[ShortCutKeys]\n"));
+        QVERIFY(vyrtest::writeFile(path("system"), "[ShortCutKeys]\nSuper|l=VYRWM_LOCK\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("user"), path("system")));
+        // The user cleared the system key.
+        b.disabledKeys << QStringLiteral("Meta+L");
+        QVERIFY(b.save(path("user"), true));
+        QCOMPARE(entriesOf(vyrtest::readFile(path("user"))), QList<Entry>({{"Super|l", "\"Disable\""}}));
+
+        HotkeyBindings again;
+        QVERIFY(again.load(path("user"), path("system")));
+        QCOMPARE(again.disabledKeys, QStringList{QStringLiteral("Meta+L")});
+        for (const HotkeyRow &row : again.groups.last().rows)
+            QVERIFY(row.action != QLatin1String("Disable"));
+        // Saved again unchanged, the entry stays.
+        QVERIFY(again.save(path("user"), true));
+        QCOMPARE(entriesOf(vyrtest::readFile(path("user"))), QList<Entry>({{"Super|l", "\"Disable\""}}));
+    }
+
+    void commandsWithoutKey()
+    {
+        HotkeyBindings b;
+        for (int i = 0; i < 12; ++i) {
+            HotkeyRow row;
+            row.action = QStringLiteral("cmd%1").arg(i);
+            row.function = execCommandId();
+            b.commandGroup().rows.append(row);
+        }
+        QVERIFY(b.save(path("f"), false));
+        const QList<Entry> written = entriesOf(vyrtest::readFile(path("f")));
+        QCOMPARE(written.size(), 12);
+        QCOMPARE(written[0], Entry("None0", "\"cmd0\""));
+        QCOMPARE(written[1], Entry("None1", "\"cmd1\""));
+        QCOMPARE(written[11], Entry("None11", "\"cmd11\""));
+
+        HotkeyBindings again;
+        QVERIFY(again.load(path("f"), QString()));
+        QCOMPARE(again.commandGroup().rows.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            QCOMPARE(again.commandGroup().rows[i].key, QString());
+            QCOMPARE(again.commandGroup().rows[i].action, QStringLiteral("cmd%1").arg(i));
+        }
+    }
+
+    void editedRowsAreWrittenInFileNotation()
+    {
+        QVERIFY(vyrtest::writeFile(path("f"), "[ShortCutKeys]\n\"control|mod1|q\"=VYRWM_LOCK\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("f"), QString()));
+        // Unchanged, the entry keeps its spelling ...
+        QVERIFY(b.save(path("f"), false));
+        QCOMPARE(entriesOf(vyrtest::readFile(path("f"))), QList<Entry>({{"\"control|mod1|q\"", "VYRWM_LOCK"}}));
+        // ... a new key is written in the file notation.
+        for (HotkeyRowGroup &g : b.groups) {
+            for (HotkeyRow &row : g.rows) {
+                if (row.function == QLatin1String("VYRWM_LOCK"))
+                    row.key = QStringLiteral("Ctrl+Alt+Shift+W");
+            }
+        }
+        HotkeyRow command;
+        command.action = QStringLiteral("say \"hi\"");
+        command.function = execCommandId();
+        command.key = QStringLiteral("F9");
+        b.commandGroup().rows.append(command);
+        QVERIFY(b.save(path("f"), false));
+        QCOMPARE(entriesOf(vyrtest::readFile(path("f"))),
+                 QList<Entry>({{"Ctrl|Alt|Shift|w", "VYRWM_LOCK"}, {"None|F9", "\"say \"hi\"\""}}));
+    }
+
+    void unknownFunctionsAndOtherContentSurvive()
+    {
+        const QByteArray data = "; my bindings\n[Other]\nx=1\n\n[ShortCutKeys]\nCtrl|Alt|z=VYRWM_FUTURE_THING\n"
+                                "Ctrl|Alt|l=VYRWM_LOCK\n";
+        QVERIFY(vyrtest::writeFile(path("f"), data));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("f"), QString()));
+        QCOMPARE(findRow(b, "VYRWM_LOCK")->key, QStringLiteral("Ctrl+Alt+L"));
+        QVERIFY(b.save(path("f"), false));
+        const QByteArray saved = vyrtest::readFile(path("f"));
+        QVERIFY(saved.contains("; my bindings"));
+        QVERIFY(saved.contains("[Other]\nx=1"));
+        QCOMPARE(sorted(entriesOf(saved)), sorted(entriesOf(data)));
+    }
+
+    // A user's file of 2 000 bindings comes back with every key and value.
+    void largeFileRoundTrip()
+    {
+        QStringList ids;
+        for (const auto &group : hotkeyFunctionTable()) {
+            for (const auto &f : group.functions)
+                ids << QString::fromLatin1(f.id);
+        }
+        QVector<int> keys;
+        const auto add = [&keys](int k) {
+            if (!keys.contains(k))
+                keys << k;
+        };
+        for (int k = Qt::Key_Exclam; k <= Qt::Key_AsciiTilde; ++k) {
+            if (!(k >= 0x61 && k <= 0x7a))
+                add(k);
+        }
+        for (int k = Qt::Key_F1; k <= Qt::Key_F35; ++k)
+            add(k);
+        for (int k : std::initializer_list<int>{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                      Qt::Key_VolumeUp, Qt::Key_VolumeDown, Qt::Key_MediaPlay, Qt::Key_Calculator,
+                      int(Qt::KeypadModifier | Qt::Key_1), int(Qt::KeypadModifier | Qt::Key_Enter), Qt::Key_Space,
+                      Qt::Key_Tab, Qt::Key_Insert, Qt::Key_Delete, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Escape,
+                      Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Pause, Qt::Key_Print, Qt::Key_Menu})
+            add(k);
+        QVERIFY(keys.size() * 16 >= 1990);
+        const int modifierSets[] = {Qt::CTRL, Qt::ALT, Qt::SHIFT | Qt::CTRL, Qt::META, Qt::META | Qt::SHIFT,
+                                    Qt::CTRL | Qt::ALT, Qt::CTRL | Qt::ALT | Qt::SHIFT, Qt::META | Qt::CTRL,
+                                    Qt::META | Qt::ALT, Qt::CTRL | Qt::ALT | Qt::META, 0, Qt::ALT | Qt::SHIFT,
+                                    Qt::META | Qt::ALT | Qt::SHIFT, Qt::CTRL | Qt::META | Qt::SHIFT,
+                                    Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::META, Qt::SHIFT};
+        QByteArray data = "[ShortCutKeys]\n";
+        int n = 0;
+        for (int modifiers : modifierSets) {
+            for (int key : qAsConst(keys)) {
+                if (n == 1990)
+                    break;
+                const QString x = VyrKeyServer::KeyQtToKeyStringX(modifiers | key);
+                QVERIFY(!x.isEmpty());
+                const QByteArray fileKey = ::keyStringToFile(::keyFileToText(x)).toUtf8();
+                QByteArray value;
+                if (n % 3 == 2)
+                    value = "\"sh -c \"notify-send " + QByteArray::number(n) + "\"\"";
+                else
+                    value = ids[n % ids.size()].toLatin1();
+                data += fileKey + '=' + value + '\n';
+                ++n;
+            }
+        }
+        for (int i = 0; i < 10; ++i)
+            data += "None" + QByteArray::number(i) + "=\"keyless " + QByteArray::number(i) + "\"\n";
+        const QList<Entry> original = entriesOf(data);
+        QCOMPARE(original.size(), 2000);
+        QCOMPARE(QSet<QByteArray>([&] {
+                     QSet<QByteArray> s;
+                     for (const Entry &e : original)
+                         s.insert(e.first.toLower());
+                     return s;
+                 }())
+                     .size(),
+                 2000);
+
+        QVERIFY(vyrtest::writeFile(path("user"), data));
+        QVERIFY(vyrtest::writeFile(path("system"), "[ShortCutKeys]\nSuper|l=VYRWM_LOCK\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("user"), path("system")));
+        int rows = 0;
+        for (const HotkeyRowGroup &g : b.groups) {
+            for (const HotkeyRow &row : g.rows)
+                rows += !row.key.isEmpty() || row.function == execCommandId();
+        }
+        QCOMPARE(rows, 2001);
+        QVERIFY(b.save(path("user"), true));
+        QCOMPARE(sorted(entriesOf(vyrtest::readFile(path("user")))), sorted(original));
+
+        // Keys the editor re-creates from the key text come out the same too.
+        for (HotkeyRowGroup &g : b.groups) {
+            for (HotkeyRow &row : g.rows)
+                row.rawKey.clear();
+        }
+        QVERIFY(b.save(path("user"), true));
+        QCOMPARE(sorted(entriesOf(vyrtest::readFile(path("user")))), sorted(original));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<bool>("keyCaseKept");
+        QTest::newRow("no section") << QByteArray("[Other]\nCtrl|a=VYRWM_LOCK\n") << false << true;
+        QTest::newRow("empty file") << QByteArray() << false << true;
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage += char((i * 7919 + 13) % 256);
+        QTest::newRow("binary garbage") << garbage << false << true;
+        QTest::newRow("garbage after bindings")
+            << QByteArray("[ShortCutKeys]\nCtrl|Alt|l=VYRWM_LOCK\n" + QByteArray(garbage).replace('\0', 'x'))
+            << true << true;
+        QTest::newRow("NUL byte") << QByteArray("[ShortCutKeys]\nCtrl|Alt|l=VYRWM_LOCK\n\0Ctrl|q=\"x\"\n", 48) << true << true;
+        QTest::newRow("key of 5000 characters")
+            << QByteArray("[ShortCutKeys]\nCtrl|" + QByteArray(5000, 'k') + "=VYRWM_LOCK\nNone|" + QByteArray(5000, 'q')
+                          + "=\"xterm\"\n")
+            << true << true;
+        QTest::newRow("quotes in values")
+            << QByteArray("[ShortCutKeys]\nCtrl|Alt|e=\"sh -c \"echo \"hi\"\"\"\nCtrl|Alt|r=say \"hi\"\nCtrl|Alt|y=\"\n"
+                          "Ctrl|Alt|u=\"\"\nCtrl|Alt|i=\"open\" file\n")
+            << true << true;
+        QTest::newRow("duplicate keys in any case")
+            << QByteArray("[ShortCutKeys]\nCtrl|Alt|l=VYRWM_LOCK\nctrl|alt|L=VYRWM_EXIT\nCTRL|ALT|L=\"xterm\"\n"
+                          "Ctrl|Alt|l=VYRWM_LOCK\n")
+            << true << false;
+        QTest::newRow("CRLF") << QByteArray("[ShortCutKeys]\r\nCtrl|Alt|l=VYRWM_LOCK\r\nNone|F12=\"xterm\"\r\n") << true << true;
+        QTest::newRow("section in another case") << QByteArray("[shortcutkeys]\nNone|F1=VYRWM_LOCK\n") << true << true;
+    }
+    void badInput()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, loads);
+        QFETCH(bool, keyCaseKept);
+        QVERIFY(vyrtest::writeFile(path("f"), data));
+        HotkeyBindings b;
+        QString error;
+        QCOMPARE(b.load(path("f"), QString(), &error), loads);
+        QCOMPARE(vyrtest::readFile(path("f")), data);
+        if (!loads) {
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QVERIFY(b.save(path("f"), false));
+        const QByteArray saved = vyrtest::readFile(path("f"));
+        // Keys compare without regard to case: repeated keys share one spelling.
+        const auto normalised = [keyCaseKept](QList<Entry> list) {
+            for (Entry &e : list) {
+                if (!keyCaseKept)
+                    e.first = e.first.toLower();
+            }
+            return sorted(list);
+        };
+        QCOMPARE(normalised(entriesOf(saved)), normalised(entriesOf(data)));
+        if (data.contains('\0'))
+            QCOMPARE(vyrtest::readFile(path("f.bak")), data);
+        else
+            QVERIFY(!QFile::exists(path("f.bak")));
+    }
+
+    void crlfValuesAreClean()
+    {
+        QVERIFY(vyrtest::writeFile(path("f"), "[ShortCutKeys]\r\nCtrl|Alt|l=VYRWM_LOCK\r\nNone|F12=\"xterm\"\r\n"));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("f"), QString()));
+        QCOMPARE(findRow(b, "VYRWM_LOCK")->key, QStringLiteral("Ctrl+Alt+L"));
+        QCOMPARE(b.commandGroup().rows.value(0).action, QStringLiteral("xterm"));
+        QCOMPARE(b.commandGroup().rows.value(0).key, QStringLiteral("F12"));
+    }
+
+    void missingFiles()
+    {
+        HotkeyBindings b;
+        QString error;
+        QVERIFY(!b.load(QString(), QString(), &error));
+        QVERIFY(!b.load(path("missing"), QString(), &error));
+        QVERIFY(error.contains(path("missing")));
+        // A missing system file adds nothing but does not stop the user's file.
+        QVERIFY(vyrtest::writeFile(path("user"), "[ShortCutKeys]\nNone|F1=VYRWM_LOCK\n"));
+        QString warning;
+        QVERIFY(b.load(path("user"), path("missing"), &error, &warning));
+        QVERIFY(!warning.isEmpty());
+        QCOMPARE(findRow(b, "VYRWM_LOCK")->key, QStringLiteral("F1"));
+    }
+
+    void failedSaveKeepsTheFile()
+    {
+        const QString dir = path("locked");
+        QVERIFY(QDir().mkpath(dir));
+        const QByteArray data = "[ShortCutKeys]\nNone|F1=VYRWM_LOCK\n";
+        QVERIFY(vyrtest::writeFile(dir + "/keys", data));
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                       | QFileDevice::ExeOther);
+        QFile::setPermissions(dir + "/keys", QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QFile::setPermissions(vyrtest::home(), QFile::permissions(vyrtest::home()) | QFileDevice::ExeOther);
+        HotkeyBindings b;
+        QVERIFY(b.load(dir + "/keys", QString()));
+        b.commandGroup().rows.append(HotkeyRow{QStringLiteral("xterm"), QString(), execCommandId()});
+        {
+            vyrtest::AsOrdinaryUser user;
+            QString error;
+            QVERIFY(!b.save(dir + "/keys", false, &error));
+            QVERIFY(!error.isEmpty());
+        }
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(vyrtest::readFile(dir + "/keys"), data);
+    }
+
+    void copyWithoutShell()
+    {
+        const QString from = path("a b; touch $(echo pwned)");
+        const QString to = path("c 'd' \"e\"");
+        QVERIFY(vyrtest::writeFile(from, "[ShortCutKeys]\nNone|F1=VYRWM_LOCK\n"));
+        QVERIFY(copyKeyFile(from, to));
+        QCOMPARE(vyrtest::readFile(to), vyrtest::readFile(from));
+        QVERIFY(!QFile::exists(path("pwned")) && !QFile::exists("pwned"));
+        QString error;
+        QVERIFY(!copyKeyFile(path("missing"), to, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(vyrtest::readFile(to), vyrtest::readFile(from));
+    }
+
+    void paths()
+    {
+        QCOMPARE(userKeyFilePath(), vyrtest::home() + "/.vyr/keyshortcutrc");
+        QCOMPARE(systemKeyFilePath(), vyrtest::sysPath("/usr/share/vyr/keyshortcutrc"));
+    }
+
+    // The shipped bindings name known functions and keys only.
+    void shippedFile()
+    {
+        const QString shipped = vyrtest::sourceDir() + "/data/share/vyr/keyshortcutrc";
+        HotkeyBindings b;
+        QVERIFY(b.load(shipped, QString()));
+        QVERIFY(b.unknownEntries.isEmpty());
+        QVERIFY(findRow(b, "VYRWM_LOCK") && !findRow(b, "VYRWM_LOCK")->key.isEmpty());
+        QVERIFY(!findRow(b, "VYRWM_SWITCH_TASK")->key.isEmpty());
+        QVERIFY(!findRow(b, "VYRWM_EXIT")->key.isEmpty());
+        for (const auto &entry : entriesOf(vyrtest::readFile(shipped))) {
+            const QString text = ::keyFileToText(QString::fromUtf8(entry.first));
+            QVERIFY2(!VyrKeyServer::KeyStringXToQt(text).isEmpty() || text == "Calculator", entry.first.constData());
+        }
+    }
+};
+
+VYR_TEST_MAIN(TestHotkeyFile)
+#include "test_hotkeyfile.moc"
