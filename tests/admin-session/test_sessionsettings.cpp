@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "messageboxanswerer.h"
+#include "dialogtesthelpers.h"
 #include "testenv.h"
-#include "wmrecorder.h"
 
 #include "sessionsettingsdialog.h"
 #include "myapplication.h"
@@ -18,8 +17,6 @@
 #include <QPushButton>
 #include <QSettings>
 
-static const QString s_sentinel = QStringLiteral("TEST_SENTINEL");
-
 class TestSessionSettings : public QObject
 {
     Q_OBJECT
@@ -34,17 +31,9 @@ private:
                "LoginMode=default\nShutdownType=restorePrevious\nExcludeApps=\"xterm\"\n"
                "RemoteExecCmd=\"ssh -X\"\nRemoteUserName=alice\nUnknownKey=kept\n[Other]\nA=1\n";
     }
-    // The commands that arrived, up to a sentinel sent after them; so that
-    // "nothing else" is checked without waiting for a time-out.
     QStringList commandsSent()
     {
-        vyrSendWmCommand(s_sentinel);
-        if (!QTest::qWaitFor([&] { return m_recorder.lines().contains(s_sentinel); }, 5000))
-            return {QStringLiteral("(no sentinel)")};
-        QStringList lines = m_recorder.lines();
-        lines.removeAll(s_sentinel);
-        m_recorder.clear();
-        return lines;
+        return takeCommands(m_recorder);
     }
     QString stored(const QString &key) const
     {

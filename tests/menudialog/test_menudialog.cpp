@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "messageboxanswerer.h"
+#include "dialogtesthelpers.h"
 #include "testenv.h"
 
 #include "vyrdesktopentry.h"

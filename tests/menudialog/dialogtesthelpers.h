@@ -10,6 +10,10 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QtTest>
+
+#include "vyrwmcommand.h"
+#include "wmrecorder.h"
 
 /**
  * Answers the message boxes a test provokes: while alive, every modal
@@ -59,3 +63,20 @@ private:
     QList<QMessageBox::StandardButton> m_queue;
     QPointer<QMessageBox> m_answered;
 };
+
+/**
+ * The window manager commands that arrived since the last call, up to a
+ * sentinel line sent now: "nothing else was sent" is then checked without
+ * waiting for a time-out. Lines are sent over one X connection in order.
+ */
+inline QStringList takeCommands(WmRecorder &recorder)
+{
+    const QString sentinel = QStringLiteral("TEST_SENTINEL");
+    vyrSendWmCommand(sentinel);
+    if (!QTest::qWaitFor([&] { return recorder.lines().contains(sentinel); }, 5000))
+        return {QStringLiteral("(no sentinel)")};
+    QStringList lines = recorder.lines();
+    lines.removeAll(sentinel);
+    recorder.clear();
+    return lines;
+}
