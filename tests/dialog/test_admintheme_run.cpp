@@ -1,0 +1,569 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// vyr-admin-theme started as a user starts it: a real process on the test's
+// X display (or a private one), observed from outside.
+#include "testenv.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+const QString s_title = QStringLiteral("Vyr Theme Editor - current.themerc");
+
+/// The title of a top-level window (_NET_WM_NAME, else WM_NAME).
+QString windowTitle(Display *dpy, Window window)
+{
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    QString title;
+    const Atom netName = XInternAtom(dpy, "_NET_WM_NAME", False);
+    if (XGetWindowProperty(dpy, window, netName, 0, 1024, False, AnyPropertyType, &type, &format, &count, &after,
+                           &data) == Success && data) {
+        title = QString::fromUtf8(reinterpret_cast<char *>(data), int(count));
+        XFree(data);
+    }
+    if (title.isEmpty()) {
+        char *name = nullptr;
+        if (XFetchName(dpy, window, &name) && name) {
+            title = QString::fromLocal8Bit(name);
+            XFree(name);
+        }
+    }
+    return title;
+}
+
+/// The viewable top-level windows whose title is @p title, bottom to top.
+QList<Window> windowsTitled(Display *dpy, const QString &title)
+{
+    QList<Window> found;
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count))
+        return found;
+    for (unsigned int i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(dpy, children[i], &attributes) && attributes.map_state == IsViewable
+            && windowTitle(dpy, children[i]) == title)
+            found << children[i];
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+/// The stacking position of @p window among the root's children.
+int stackingIndex(Display *dpy, Window window)
+{
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    int index = -1;
+    if (XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count; ++i) {
+            if (children[i] == window)
+                index = int(i);
+        }
+        if (children)
+            XFree(children);
+    }
+    return index;
+}
+
+/// One run of the program.
+class Program
+{
+public:
+    explicit Program(const QStringList &args,
+                     const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+    {
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start(vyrtest::programPath(QStringLiteral("vyr-admin-theme")), args);
+        m_process.waitForStarted(10000);
+    }
+    ~Program()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    QProcess &process() { return m_process; }
+
+    /// Waits until a window titled @p title shows on @p dpy.
+    Window waitForWindow(Display *dpy, const QString &title = s_title, int timeoutMs = 15000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < timeoutMs && m_process.state() == QProcess::Running) {
+            const QList<Window> windows = windowsTitled(dpy, title);
+            if (!windows.isEmpty())
+                return windows.last();
+            QTest::qWait(50);
+        }
+        return 0;
+    }
+
+    /// Sends SIGTERM and returns the exit status (-1 when it did not end normally).
+    int terminate(int timeoutMs = 10000)
+    {
+        m_process.terminate();
+        return finish(timeoutMs);
+    }
+    int finish(int timeoutMs = 10000)
+    {
+        if (!m_process.waitForFinished(timeoutMs) || m_process.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return m_process.exitCode();
+    }
+
+private:
+    QProcess m_process;
+};
+
+/// Display connection of the test itself, closed at the end.
+struct XConnection {
+    explicit XConnection(const QByteArray &name = QByteArray())
+        : dpy(XOpenDisplay(name.isEmpty() ? nullptr : name.constData()))
+    {
+    }
+    ~XConnection()
+    {
+        if (dpy)
+            XCloseDisplay(dpy);
+    }
+    Display *dpy;
+};
+
+/// Vertical centre of the highlighted entry of the page list in @p window.
+int highlightedListRow(Display *dpy, Window window)
+{
+    // Parts of the window that another one covers would not be captured.
+    XRaiseWindow(dpy, window);
+    XSync(dpy, False);
+    QTest::qWait(50);
+    const QImage image = QGuiApplication::primaryScreen()->grabWindow(WId(window)).toImage();
+    // The list is at the left; its selected entry is the only saturated blue there.
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor colour = image.pixelColor(20, y);
+        if (colour.blue() > colour.red() + 60) {
+            if (first < 0)
+                first = y;
+            last = y;
+        }
+    }
+    return first < 0 ? -1 : (first + last) / 2;
+}
+
+QString paletteFile()
+{
+    return vyrtest::home() + QStringLiteral("/.vyr/paletterc");
+}
+
+QString geometryConf()
+{
+    return vyrtest::home() + QStringLiteral("/.config/orlenvask/vyr-admin-theme.conf");
+}
+
+QString schemesDir()
+{
+    return vyrtest::sysPath(QStringLiteral("/usr/share/color-schemes"));
+}
+}
+
+class TestAdminThemeRun : public QObject
+{
+    Q_OBJECT
+private:
+    XConnection m_x;
+
+    void writeThemeFile()
+    {
+        QVERIFY(vyrtest::writeFile(vyrtest::home() + QStringLiteral("/.vyr/theme/current.themerc"), "[Variables]\n"));
+    }
+
+    /// The vertical centre of the selected list entry when the program
+    /// starts with @p args.
+    int selectedRowCentre(const QStringList &args)
+    {
+        Program program(args);
+        const Window window = program.waitForWindow(m_x.dpy);
+        if (!window)
+            return -1;
+        int centre = -1;
+        // The first paint may not have happened yet.
+        QElapsedTimer timer;
+        timer.start();
+        while (centre < 0 && timer.elapsed() < 5000) {
+            QTest::qWait(100);
+            centre = highlightedListRow(m_x.dpy, window);
+        }
+        program.terminate();
+        return centre;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_x.dpy, "needs an X display");
+        vyrtest::installShippedData();
+    }
+
+    void init()
+    {
+        vyrtest::resetHome();
+        qunsetenv("VYR_RC_FILE");
+        QFile::remove(vyrtest::fakeBinDir() + QStringLiteral("/kelvra"));
+        writeThemeFile();
+    }
+
+    void opensTitledWindowAndEndsOnSigterm()
+    {
+        Program program({});
+        QVERIFY(program.waitForWindow(m_x.dpy));
+        QCOMPARE(program.terminate(), 0);
+        // The window's destructor ran: its geometry is stored.
+        QSettings stored(geometryConf(), QSettings::IniFormat);
+        QVERIFY(stored.value(QStringLiteral("width")).toInt() > 0);
+        QCOMPARE(stored.value(QStringLiteral("maximized")).toString(), QStringLiteral("false"));
+    }
+
+    void titleNamesTheEditedFile()
+    {
+        const QString file = vyrtest::home() + QStringLiteral("/my theme.themerc");
+        QVERIFY(vyrtest::writeFile(file, "[Variables]\n"));
+        Program program({QStringLiteral("Fonts"), file});
+        QVERIFY(program.waitForWindow(m_x.dpy));
+        program.terminate();
+        // The first argument, when it is a file, is the file to edit.
+        Program second({file});
+        QVERIFY(second.waitForWindow(m_x.dpy, QStringLiteral("Vyr Theme Editor - my theme.themerc")));
+        QCOMPARE(second.terminate(), 0);
+    }
+
+    void startsOnTheNamedPage()
+    {
+        // The selected entry's position: first row without arguments, last
+        // row for "Programs"; the rows between are evenly spaced.
+        const int first = selectedRowCentre({});
+        const int last = selectedRowCentre({QStringLiteral("Programs")});
+        QVERIFY(first > 0);
+        QVERIFY(last > first);
+        const double rowHeight = (last - first) / 6.0;
+        auto rowOf = [&](const QStringList &args) {
+            const int centre = selectedRowCentre(args);
+            return centre < 0 ? -1 : qRound((centre - first) / rowHeight);
+        };
+        QCOMPARE(rowOf({QStringLiteral("Fonts")}), 2);
+        QCOMPARE(rowOf({QStringLiteral("Sounds")}), 5);
+        // A word that is neither a file nor a page: the second argument counts.
+        QCOMPARE(rowOf({QStringLiteral("nonsense"), QStringLiteral("Effects")}), 4);
+        // "ColorScheme" in a high-integrity session opens on the first page.
+        QVERIFY(vyrtest::writeScript(QStringLiteral("kelvra"), "echo 'level 63'\n"));
+        QCOMPARE(rowOf({QStringLiteral("ColorScheme"), schemesDir() + QStringLiteral("/SolvaDark.colors")}), 0);
+    }
+
+    void secondStartRaisesTheFirst()
+    {
+        Program first({});
+        const Window window = first.waitForWindow(m_x.dpy);
+        QVERIFY(window);
+        // Given a window of another program over it,
+        QWidget cover;
+        cover.setWindowTitle(QStringLiteral("cover"));
+        cover.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        cover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        XSync(m_x.dpy, False);
+        QTRY_VERIFY(stackingIndex(m_x.dpy, window) < stackingIndex(m_x.dpy, Window(cover.winId())));
+
+        // when the program is started again,
+        QElapsedTimer timer;
+        timer.start();
+        const auto second = vyrtest::run(QStringLiteral("vyr-admin-theme"), {});
+        // the second start ends at once with status 0 and no window of its own,
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY(!second.crashed);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(windowsTitled(m_x.dpy, s_title).size(), 1);
+        // and the first window comes to the front.
+        QTRY_VERIFY(stackingIndex(m_x.dpy, window) > stackingIndex(m_x.dpy, Window(cover.winId())));
+        QCOMPARE(first.process().state(), QProcess::Running);
+        QCOMPARE(first.terminate(), 0);
+    }
+
+    void forwardedMessage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("desktopEntry");
+        QTest::addColumn<QString>("expected");
+        const QString entry = QStringLiteral("%ENTRY%");
+        QTest::newRow("no argument") << QStringList() << QByteArray() << QStringLiteral("show");
+        QTest::newRow("a page") << QStringList{QStringLiteral("Fonts")} << QByteArray() << QStringLiteral("show");
+        QTest::newRow("Wallpaper alone: trailing blank")
+            << QStringList{QStringLiteral("Wallpaper")} << QByteArray() << QStringLiteral("Wallpaper ");
+        QTest::newRow("Wallpaper and a path with blanks")
+            << QStringList{QStringLiteral("Wallpaper"), QStringLiteral("/pics/a b.png")} << QByteArray()
+            << QStringLiteral("Wallpaper /pics/a b.png");
+        QTest::newRow("link to a file") << QStringList{QStringLiteral("Wallpaper"), entry}
+                                        << QByteArray("[Desktop Entry]\nType=Link\nName=x\nURL=file:///pics/sea.jpg\n")
+                                        << QStringLiteral("Wallpaper /pics/sea.jpg");
+        QTest::newRow("link without scheme") << QStringList{QStringLiteral("Wallpaper"), entry}
+                                             << QByteArray("[Desktop Entry]\nType=Link\nName=x\nURL=/pics/sea.jpg\n")
+                                             << QStringLiteral("Wallpaper /pics/sea.jpg");
+        QTest::newRow("application entry: its own path")
+            << QStringList{QStringLiteral("Wallpaper"), entry}
+            << QByteArray("[Desktop Entry]\nType=Application\nName=x\nExec=x\n") << QStringLiteral("Wallpaper %ENTRY%");
+        QTest::newRow("hidden link: its own path")
+            << QStringList{QStringLiteral("Wallpaper"), entry}
+            << QByteArray("[Desktop Entry]\nType=Link\nName=x\nHidden=true\nURL=file:///pics/sea.jpg\n")
+            << QStringLiteral("Wallpaper %ENTRY%");
+        QTest::newRow("missing entry: its own path") << QStringList{QStringLiteral("Wallpaper"), entry} << QByteArray()
+                                                     << QStringLiteral("Wallpaper %ENTRY%");
+    }
+    void forwardedMessage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, desktopEntry);
+        QFETCH(QString, expected);
+        const QString entryPath = vyrtest::home() + QStringLiteral("/Desktops/Desktop1/sea link.desktop");
+        if (!desktopEntry.isEmpty())
+            QVERIFY(vyrtest::writeFile(entryPath, desktopEntry));
+        args.replaceInStrings(QStringLiteral("%ENTRY%"), entryPath);
+        expected.replace(QStringLiteral("%ENTRY%"), entryPath);
+
+        // A holder of the program's single-instance key that prints what it gets.
+        QString display = qEnvironmentVariable("DISPLAY");
+        if (display.lastIndexOf(QLatin1Char('.')) > display.lastIndexOf(QLatin1Char(':')))
+            display.truncate(display.lastIndexOf(QLatin1Char('.')));
+        QProcess holder;
+        holder.start(vyrtest::programPath(QStringLiteral("single_probe")), {display + QStringLiteral("vyr-admin-theme")});
+        QVERIFY(holder.waitForStarted());
+        QVERIFY(holder.waitForReadyRead(10000));
+        QCOMPARE(holder.readLine().trimmed(), QByteArray("holder"));
+
+        const auto second = vyrtest::run(QStringLiteral("vyr-admin-theme"), args);
+        QCOMPARE(second.exitCode, 0);
+        QTRY_VERIFY(holder.canReadLine());
+        QCOMPARE(QString::fromLocal8Bit(holder.readLine()), QStringLiteral("got:") + expected + QLatin1Char('\n'));
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    void kiosk_data()
+    {
+        QTest::addColumn<QByteArray>("rcFile");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("global") << QByteArray("/x/global") << true;
+        QTest::newRow("global inside a name") << QByteArray("/etc/vyr/globalrc") << true;
+        QTest::newRow("empty") << QByteArray("") << false;
+        QTest::newRow("other") << QByteArray("/x/local") << false;
+    }
+    void kiosk()
+    {
+        QFETCH(QByteArray, rcFile);
+        QFETCH(bool, refused);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VYR_RC_FILE"), QString::fromLocal8Bit(rcFile));
+        Program program({}, env);
+        if (!refused) {
+            QVERIFY(program.waitForWindow(m_x.dpy));
+            QCOMPARE(program.terminate(), 0);
+            return;
+        }
+        const Window box = program.waitForWindow(m_x.dpy, QStringLiteral("Attention"));
+        QVERIFY(box);
+        QVERIFY(windowsTitled(m_x.dpy, s_title).isEmpty());
+        // The user acknowledges the message; the program then ends with 1.
+        QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                                                              QString::number(box)})
+                == 0);
+        QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")}) == 0);
+        QCOMPARE(program.finish(), 1);
+    }
+
+    void paletteSeed_data()
+    {
+        QTest::addColumn<QByteArray>("integrityOutput");
+        QTest::addColumn<QStringList>("schemes");
+        QTest::addColumn<QByteArray>("expected");
+        const QStringList both{QStringLiteral("SolvaLight.colors"), QStringLiteral("SolvaVanteraAdmin.colors")};
+        const QByteArray admin = "[Variables]\nPrimaryColor=#f34444\nBackgroundColor=#2d2d2d\n"
+                                 "ColorScheme=/usr/share/color-schemes/SolvaVanteraAdmin.colors\n";
+        const QByteArray light = "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\n"
+                                 "ColorScheme=/usr/share/color-schemes/SolvaLight.colors\n";
+        const QByteArray plain = "[Variables]\nPrimaryColor=#5682a3\nBackgroundColor=#ffffff\n"
+                                 "ColorScheme=/usr/share/color-schemes/VyrDefault.colors\n";
+        QTest::newRow("level 63") << QByteArray("63\n") << both << admin;
+        QTest::newRow("level 127 on a later line") << QByteArray("mic\nlevel=127\n") << both << admin;
+        QTest::newRow("level 15, distribution schemes") << QByteArray("15\n") << both << light;
+        QTest::newRow("no integrity tool") << QByteArray() << both << light;
+        QTest::newRow("level 63, only the admin scheme") << QByteArray("63\n")
+                                                         << QStringList{QStringLiteral("SolvaVanteraAdmin.colors")}
+                                                         << admin;
+        QTest::newRow("level 63, no admin scheme") << QByteArray("63\n")
+                                                   << QStringList{QStringLiteral("SolvaLight.colors")} << plain;
+        QTest::newRow("no schemes") << QByteArray("15\n") << QStringList() << plain;
+    }
+    void paletteSeed()
+    {
+        QFETCH(QByteArray, integrityOutput);
+        QFETCH(QStringList, schemes);
+        QFETCH(QByteArray, expected);
+        QDir(schemesDir()).removeRecursively();
+        for (const QString &scheme : schemes)
+            QVERIFY(vyrtest::writeFile(schemesDir() + QLatin1Char('/') + scheme, "[General]\n"));
+        if (!integrityOutput.isEmpty())
+            QVERIFY(vyrtest::writeScript(QStringLiteral("kelvra"),
+                                         "[ \"$1\" = --ilevel ] || exit 3\nprintf '" + integrityOutput.replace('\n', "\\n")
+                                             + "'\n"));
+        QVERIFY(!QFile::exists(paletteFile()));
+        Program program({});
+        QVERIFY(program.waitForWindow(m_x.dpy));
+        QCOMPARE(vyrtest::readFile(paletteFile()), expected);
+        QCOMPARE(program.terminate(), 0);
+
+        // An existing palette file is left as it is.
+        const QByteArray mine = "[Variables]\nPrimaryColor=#123456\n";
+        QVERIFY(vyrtest::writeFile(paletteFile(), mine));
+        Program again({});
+        QVERIFY(again.waitForWindow(m_x.dpy));
+        QCOMPARE(again.terminate(), 0);
+        QCOMPARE(vyrtest::readFile(paletteFile()), mine);
+        vyrtest::installShippedData();
+    }
+
+    void maximisedWindowReopensMaximised()
+    {
+        QVERIFY(vyrtest::writeFile(geometryConf(), "[General]\nwidth=811\nheight=613\nmaximized=true\n"));
+        Program program({});
+        QVERIFY(program.waitForWindow(m_x.dpy));
+        QCOMPARE(program.terminate(), 0);
+        QSettings stored(geometryConf(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("maximized")).toString(), QStringLiteral("true"));
+        QCOMPARE(stored.value(QStringLiteral("width")).toInt(), 811);
+        QCOMPARE(stored.value(QStringLiteral("height")).toInt(), 613);
+    }
+
+    void sizeIsRemembered()
+    {
+        QVERIFY(vyrtest::writeFile(geometryConf(), "[General]\nwidth=811\nheight=613\nmaximized=false\n"));
+        Program program({});
+        const Window window = program.waitForWindow(m_x.dpy);
+        QVERIFY(window);
+        XWindowAttributes attributes;
+        QVERIFY(XGetWindowAttributes(m_x.dpy, window, &attributes));
+        QCOMPARE(QSize(attributes.width, attributes.height), QSize(811, 613));
+        // The user makes it larger.
+        XResizeWindow(m_x.dpy, window, 900, 700);
+        XSync(m_x.dpy, False);
+        QTest::qWait(300);
+        QCOMPARE(program.terminate(), 0);
+        QSettings stored(geometryConf(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("width")).toInt(), 900);
+        QCOMPARE(stored.value(QStringLiteral("height")).toInt(), 700);
+    }
+
+    void colorSchemeStart_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("missing scheme") << QStringLiteral("/nowhere/None.colors") << 1
+                                        << QByteArray("vyr-admin-theme: scheme /nowhere/None.colors does not exists\n");
+        QTest::newRow("scheme applied, no window") << QStringLiteral("SolvaDark.colors") << 0 << QByteArray();
+    }
+    void colorSchemeStart()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        if (!scheme.startsWith(QLatin1Char('/')))
+            scheme = schemesDir() + QLatin1Char('/') + scheme;
+        const auto result = vyrtest::run(QStringLiteral("vyr-admin-theme"), {QStringLiteral("ColorScheme"), scheme});
+        QCOMPARE(result.exitCode, status);
+        if (!message.isEmpty())
+            QVERIFY2(result.err.contains(message), result.err.constData());
+        QVERIFY(windowsTitled(m_x.dpy, s_title).isEmpty());
+    }
+
+    void helpPrintsUsage()
+    {
+        const auto result = vyrtest::run(QStringLiteral("vyr-admin-theme"), {QStringLiteral("--help")});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.out.startsWith("Usage: \n1) vyr-admin-theme [pagename] [themefile]\n"));
+        QVERIFY(result.out.endsWith("     service non-GUI mode to apply colorschemepath\n"));
+    }
+
+    void endsWhenTheXServerDies()
+    {
+        // A display of its own that the test can take away.
+        QTemporaryFile displayNumber;
+        QVERIFY(displayNumber.open());
+        QProcess xvfb;
+        xvfb.setStandardOutputFile(displayNumber.fileName());
+        xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                           QStringLiteral("0"), QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
+                                           QStringLiteral("tcp")});
+        QVERIFY(xvfb.waitForStarted());
+        // Xvfb writes its display number once it accepts connections.
+        QTRY_VERIFY_WITH_TIMEOUT(!vyrtest::readFile(displayNumber.fileName()).trimmed().isEmpty(), 10000);
+        const QByteArray display = ':' + vyrtest::readFile(displayNumber.fileName()).trimmed();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(display));
+        Program program({}, env);
+        {
+            // Closed before the server goes: Xlib would end this test too.
+            XConnection x(display);
+            QVERIFY(x.dpy);
+            QVERIFY(program.waitForWindow(x.dpy));
+        }
+
+        xvfb.kill();
+        xvfb.waitForFinished();
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(program.process().waitForFinished(5000));
+        QVERIFY(timer.elapsed() < 5000);
+
+        // Nothing half-written: no temporary files beside the settings, and
+        // what was written reads whole.
+        QStringList files;
+        for (const QString &dir : {QStringLiteral("/.vyr"), QStringLiteral("/.config")}) {
+            QDirIterator it(vyrtest::home() + dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                files << it.next().mid(vyrtest::home().size());
+        }
+        files.sort();
+        QCOMPARE(files, (QStringList{QStringLiteral("/.config/orlenvask/vyr-admin-theme.conf"),
+                                     QStringLiteral("/.vyr/paletterc"), QStringLiteral("/.vyr/theme/current.themerc")}));
+        QCOMPARE(vyrtest::readFile(paletteFile()).count('\n'), 4);
+        QSettings stored(geometryConf(), QSettings::IniFormat);
+        QVERIFY(stored.value(QStringLiteral("width")).toInt() > 0);
+    }
+};
+
+VYR_TEST_MAIN(TestAdminThemeRun)
+#include "test_admintheme_run.moc"
