@@ -63,9 +63,11 @@ void ItemEditor::setIdleTimeout(int ms)
 QSize ItemEditor::fittedSize(int minWidth, int minHeight) const
 {
     const QMargins margins = contentsMargins();
-    const QSizeF doc = document()->size();
-    const int width = int(std::ceil(doc.width())) + margins.left() + margins.right();
-    const int height = int(std::ceil(doc.height())) + 2 * frameWidth();
+    // The ideal width is the text's own width (the document is as wide as
+    // the viewport while lines wrap).
+    const qreal docWidth = document()->idealWidth();
+    const int width = int(std::ceil(docWidth)) + margins.left() + margins.right();
+    const int height = int(std::ceil(document()->size().height())) + 2 * frameWidth();
     return QSize(std::max(width, minWidth), std::max(height, minHeight));
 }
 

@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+typedef struct _XDisplay Display;
+
+/// Looks at the windows of other programs on the test display.
+namespace xwin {
+/// The viewable top-level window whose WM_CLASS name is @p resourceName, or 0.
+unsigned long findViewable(Display *dpy, const QByteArray &resourceName);
+/// Geometry in root coordinates.
+QRect geometry(Display *dpy, unsigned long window);
+unsigned long inputFocus(Display *dpy);
+/// A CARDINAL/32 property as numbers; empty when missing or of another type.
+QList<long> cardinals(Display *dpy, unsigned long window, const char *property);
+/// WM_TRANSIENT_FOR, 0 when unset.
+unsigned long transientFor(Display *dpy, unsigned long window);
+QString title(Display *dpy, unsigned long window);
+/// Runs xdotool with @p args on DISPLAY; true on exit status 0.
+bool xdotool(const QStringList &args);
+}
