@@ -50,6 +50,7 @@ void fillGeneratedGroup(QPalette &palette, QPalette::ColorGroup group, const Sha
     if (group == QPalette::Inactive) {
         highlightColour.setHsvF(highlightColour.hsvHueF(), highlightColour.hsvSaturationF() / 2.0,
                                 highlightColour.valueF(), 1.0);
+        highlightColour = highlightColour.toRgb();
     }
     setSolid(palette, group, QPalette::Highlight, highlightColour);
     setSolid(palette, group, QPalette::HighlightedText, textColorFor(highlight));
@@ -86,8 +87,11 @@ void writeBackGeneratedScheme(const QString &scheme, const QPalette &palette)
         group.writeEntry("ForegroundNormal", text);
     }
     // A shipped scheme the user may not write keeps its old colours; the
-    // palette still reaches the session through Trolltech.conf.
-    config->sync();
+    // palette still reaches the session through Trolltech.conf. KConfig
+    // would retry a failed write when the object goes away and can hang
+    // there, so the failed changes are dropped.
+    if (!config->sync())
+        config->markAsClean();
 }
 }
 
@@ -203,6 +207,7 @@ bool applyColourScheme(const QString &scheme, const QColor &primary, const QColo
     breezeGroup->writeEntry("DecorationHover", hover);
     if (!breezeGroup->sync()) {
         std::fprintf(stderr, "vyr-admin-theme: can't write %s\n", qPrintable(breezeGroup->config()->name()));
+        breezeGroup->config()->markAsClean();
         ok = false;
     }
     return ok;
