@@ -102,6 +102,9 @@ QString forwardedMessage(const QStringList &args)
                 path.remove(0, 7);
         }
     }
+    // The running instance has a working directory of its own.
+    if (!path.isEmpty() && QFileInfo(path).isRelative())
+        path = QFileInfo(path).absoluteFilePath();
     return QStringLiteral("Wallpaper ") + path;
 }
 

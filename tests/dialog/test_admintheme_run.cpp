@@ -327,6 +327,9 @@ private Q_SLOTS:
         QTest::newRow("Wallpaper and a path with blanks")
             << QStringList{QStringLiteral("Wallpaper"), QStringLiteral("/pics/a b.png")} << QByteArray()
             << QStringLiteral("Wallpaper /pics/a b.png");
+        QTest::newRow("relative path made absolute")
+            << QStringList{QStringLiteral("Wallpaper"), QStringLiteral("pics/a.png")} << QByteArray()
+            << QStringLiteral("Wallpaper %HOME%/pics/a.png");
         QTest::newRow("link to a file") << QStringList{QStringLiteral("Wallpaper"), entry}
                                         << QByteArray("[Desktop Entry]\nType=Link\nName=x\nURL=file:///pics/sea.jpg\n")
                                         << QStringLiteral("Wallpaper /pics/sea.jpg");
@@ -353,6 +356,7 @@ private Q_SLOTS:
             QVERIFY(vyrtest::writeFile(entryPath, desktopEntry));
         args.replaceInStrings(QStringLiteral("%ENTRY%"), entryPath);
         expected.replace(QStringLiteral("%ENTRY%"), entryPath);
+        expected.replace(QStringLiteral("%HOME%"), vyrtest::home());
 
         // A holder of the program's single-instance key that prints what it gets.
         QString display = qEnvironmentVariable("DISPLAY");
@@ -364,7 +368,10 @@ private Q_SLOTS:
         QVERIFY(holder.waitForReadyRead(10000));
         QCOMPARE(holder.readLine().trimmed(), QByteArray("holder"));
 
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(vyrtest::home());
         const auto second = vyrtest::run(QStringLiteral("vyr-admin-theme"), args);
+        QDir::setCurrent(cwd);
         QCOMPARE(second.exitCode, 0);
         QTRY_VERIFY(holder.canReadLine());
         QCOMPARE(QString::fromLocal8Bit(holder.readLine()), QStringLiteral("got:") + expected + QLatin1Char('\n'));
