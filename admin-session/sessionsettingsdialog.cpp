@@ -187,9 +187,14 @@ bool SessionSettingsDialog::save()
 
     QByteArray original;
     {
+        // A file that exists but cannot be read must not be replaced by one
+        // holding only the changed keys.
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            original = file.readAll();
+        if (!file.open(QIODevice::ReadOnly)) {
+            QMessageBox::critical(this, tr("Error"), tr("Can't open '%1'").arg(path), QMessageBox::Ok);
+            return false;
+        }
+        original = file.readAll();
     }
     VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
     doc.loadData(original);

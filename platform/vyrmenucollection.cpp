@@ -230,7 +230,10 @@ void VyrMenuCollection::load()
     d->root = std::make_unique<VyrMenuItem>();
     d->root->kind = VyrMenuItem::Submenu;
     d->removed.clear();
-    d->loadLevel(d->root.get());
+    // Without a directory (no home) there is nothing to show, and relative
+    // paths would point at the working directory or "/".
+    if (!d->userDir.isEmpty())
+        d->loadLevel(d->root.get());
 }
 
 VyrMenuItem *VyrMenuCollection::root() const
@@ -482,6 +485,11 @@ void VyrMenuCollection::Private::nameNewItems(VyrMenuItem *level)
 
 bool VyrMenuCollection::save(QString *error)
 {
+    if (d->userDir.isEmpty()) {
+        if (error)
+            *error = QCoreApplication::translate("VyrMenuCollection", "The menu has no directory");
+        return false;
+    }
     QString failed;
     d->nameNewItems(d->root.get());
     while (!d->removed.isEmpty()) {

@@ -238,6 +238,27 @@ private Q_SLOTS:
         QCOMPARE(vyrtest::readFile(m_path), fullFile());
     }
 
+    // A file that exists but cannot be read is not replaced by the changed keys alone.
+    void unreadableFileIsKept()
+    {
+        vyrtest::writeFile(m_path, fullFile());
+        QFile::setPermissions(GetVyrDir(VyrDirUserPlatform), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(m_path, QFileDevice::WriteOther);
+        {
+            vyrtest::AsOrdinaryUser nobody;
+            if (!nobody.active())
+                QSKIP("permission checks need root to drop privileges");
+            MessageBoxAnswerer answerer;
+            SessionSettingsDialog dialog;
+            edit(dialog, "remoteUserEdit", "bob");
+            QVERIFY(!dialog.save());
+            const QString cannotOpen = QStringLiteral("Can't open '%1'").arg(m_path);
+            QCOMPARE(answerer.texts, (QStringList{cannotOpen, cannotOpen})); // at load and at save
+            QCOMPARE(commandsSent(), QStringList());
+        }
+        QCOMPARE(vyrtest::readFile(m_path), fullFile());
+    }
+
     void closeAsksToSave_data()
     {
         QTest::addColumn<int>("answer");
