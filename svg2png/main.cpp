@@ -82,13 +82,17 @@ int main(int argc, char *argv[])
     // No built-in help option: "h" is the height.
     QCommandLineParser parser;
     const QCommandLineOption widthOption(QStringList{QStringLiteral("w"), QStringLiteral("width")},
-                                         QStringLiteral("Width"), QStringLiteral("width"), QStringLiteral("1920"));
+                                         QCoreApplication::translate("Options", "Width"),
+                                         QStringLiteral("width"), QStringLiteral("1920"));
     const QCommandLineOption heightOption(QStringList{QStringLiteral("h"), QStringLiteral("height")},
-                                          QStringLiteral("Height"), QStringLiteral("height"), QStringLiteral("1080"));
+                                          QCoreApplication::translate("Options", "Height"),
+                                          QStringLiteral("height"), QStringLiteral("1080"));
     const QCommandLineOption inputOption(QStringList{QStringLiteral("i"), QStringLiteral("ipath")},
-                                         QStringLiteral("Input file path"), QStringLiteral("ipath"));
+                                         QCoreApplication::translate("Options", "Input file path"),
+                                         QStringLiteral("ipath"));
     const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("opath")},
-                                          QStringLiteral("Output file path"), QStringLiteral("opath"));
+                                          QCoreApplication::translate("Options", "Output file path"),
+                                          QStringLiteral("opath"));
     parser.addOptions({widthOption, heightOption, inputOption, outputOption});
     parser.process(app);
 
