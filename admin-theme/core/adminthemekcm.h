@@ -4,6 +4,8 @@
 
 #include <KCModule>
 
+#include <memory>
+
 class ThemeSettings;
 
 /**
@@ -39,6 +41,17 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+    /// Builds the page's form (a uic class) on the page at the first call.
+    template<class Form>
+    Form *setupForm(std::unique_ptr<Form> &form)
+    {
+        if (!form) {
+            form = std::make_unique<Form>();
+            form->setupUi(this);
+        }
+        return form.get();
+    }
 
 private Q_SLOTS:
     void onChanged(bool state);

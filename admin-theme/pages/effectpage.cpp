@@ -12,14 +12,6 @@ EffectPage::~EffectPage() = default;
 
 void EffectPage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::EffectForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     AdminThemeKCM::load();
-}
-
-void EffectPage::save()
-{
-    AdminThemeKCM::save();
 }

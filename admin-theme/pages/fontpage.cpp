@@ -12,14 +12,6 @@ FontPage::~FontPage() = default;
 
 void FontPage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::FontForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     AdminThemeKCM::load();
-}
-
-void FontPage::save()
-{
-    AdminThemeKCM::save();
 }

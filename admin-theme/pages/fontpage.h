@@ -20,7 +20,6 @@ public:
 
 public Q_SLOTS:
     void load() override;
-    void save() override;
 
 private:
     std::unique_ptr<Ui::FontForm> m_ui;

@@ -12,14 +12,6 @@ ScreensaverPage::~ScreensaverPage() = default;
 
 void ScreensaverPage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::ScreensaverForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     AdminThemeKCM::load();
-}
-
-void ScreensaverPage::save()
-{
-    AdminThemeKCM::save();
 }

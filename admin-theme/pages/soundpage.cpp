@@ -12,14 +12,6 @@ SoundPage::~SoundPage() = default;
 
 void SoundPage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::SoundForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     AdminThemeKCM::load();
-}
-
-void SoundPage::save()
-{
-    AdminThemeKCM::save();
 }

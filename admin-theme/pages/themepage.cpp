@@ -39,10 +39,7 @@ void ThemePage::enableColorSchemes(bool enable)
 
 void ThemePage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::ThemeForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     if (m_palette) {
         m_schemePath = m_palette->value(QStringLiteral("ColorScheme"), QString()).toString();
         m_primaryColor = QColor(m_palette->value(QStringLiteral("PrimaryColor"), defaultPrimaryColour()).toString());

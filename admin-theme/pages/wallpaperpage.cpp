@@ -40,10 +40,7 @@ void WallpaperPage::reloadForScreen(QScreen *scr)
 
 void WallpaperPage::load()
 {
-    if (!m_ui) {
-        m_ui = std::make_unique<Ui::WallpaperForm>();
-        m_ui->setupUi(this);
-    }
+    setupForm(m_ui);
     m_wallpaper = settings()->value(QStringLiteral("WallPaper"), QStringLiteral("vyr-default")).toString();
     m_logo = settings()->value(QStringLiteral("LogoPixmap"), QString()).toString();
     setPrimaryColor(m_primaryColor);
