@@ -179,7 +179,7 @@ void KeysConfForm::createWidgets()
     connect(m_keyWidget, &KKeySequenceWidget::keySequenceChanged, this, &KeysConfForm::capturedKey);
 }
 
-QTreeWidgetItem *KeysConfForm::makeRow(const HotkeyRow &row) const
+QTreeWidgetItem *KeysConfForm::makeRow(const HotkeyRow &row)
 {
     auto *item = new QTreeWidgetItem;
     item->setText(ActionColumn, row.action);
@@ -192,9 +192,8 @@ QTreeWidgetItem *KeysConfForm::makeRow(const HotkeyRow &row) const
         item->setText(KeyColumn, nativeKeyText(row.key));
         item->setData(KeyColumn, KeyRole, row.key);
     }
-    const bool user = row.source == HotkeySource::User;
-    item->setText(SourceColumn, user ? tr("user") : tr("system"));
-    item->setData(SourceColumn, SourceRole, user ? userSource : systemSource);
+    if (row.source != HotkeySource::None)
+        setRowSource(item, row.source);
     return item;
 }
 
@@ -241,8 +240,10 @@ HotkeyBindings KeysConfForm::bindings() const
             row.action = item->text(ActionColumn);
             row.key = item->data(KeyColumn, KeyRole).toString();
             row.function = item->text(FunctionColumn);
-            row.source = item->data(SourceColumn, SourceRole).toString() == systemSource ? HotkeySource::System
-                                                                                          : HotkeySource::User;
+            const QString source = item->data(SourceColumn, SourceRole).toString();
+            row.source = source == systemSource ? HotkeySource::System
+                : source == userSource          ? HotkeySource::User
+                                                : HotkeySource::None;
             const QVariant rawKey = item->data(ActionColumn, RawKeyRole);
             if (rawKey.isValid()) {
                 row.rawKey = rawKey.toByteArray();
@@ -525,6 +526,7 @@ void KeysConfForm::newCommand()
     HotkeyRow row;
     row.action = command;
     row.function = execCommandId();
+    row.source = HotkeySource::User;
     QTreeWidgetItem *item = makeRow(row);
     m_commandGroup->addChild(item);
     m_tree->scrollToItem(item);
@@ -565,6 +567,7 @@ void KeysConfForm::cloneCommand()
     HotkeyRow row;
     row.action = item->text(ActionColumn);
     row.function = item->text(FunctionColumn);
+    row.source = HotkeySource::User;
     QTreeWidgetItem *clone = makeRow(row);
     QTreeWidgetItem *parent = item->parent();
     parent->insertChild(parent->indexOfChild(item) + 1, clone);

@@ -116,7 +116,7 @@ private:
     void setRowKey(QTreeWidgetItem *item, const QString &portableKey);
     void setRowSource(QTreeWidgetItem *item, HotkeySource source);
     void showKeyOf(QTreeWidgetItem *item);
-    QTreeWidgetItem *makeRow(const HotkeyRow &row) const;
+    QTreeWidgetItem *makeRow(const HotkeyRow &row);
     bool sameFile(const QString &a, const QString &b) const;
 
     QTreeWidget *m_tree = nullptr;

@@ -11,14 +11,15 @@
 /// Section of a hot-key file that holds the bindings.
 constexpr const char *shortCutKeysSection = "ShortCutKeys";
 
-enum class HotkeySource { User, System };
+/// Where a row's binding comes from; None for a function nobody bound.
+enum class HotkeySource { None, User, System };
 
 /// One row of the editor: a function or a command with at most one key.
 struct HotkeyRow {
     QString action;   ///< translated description, or the command line
     QString key;      ///< key in Qt's portable text, empty when unbound
     QString function; ///< function identifier, or execCommandId()
-    HotkeySource source = HotkeySource::User;
+    HotkeySource source = HotkeySource::None;
     /// The entry as the file spelt it. While key and action still read as
     /// these bytes, the entry is written back byte for byte, so that
     /// spellings the editor would normalise (quotes, aliases, bytes of

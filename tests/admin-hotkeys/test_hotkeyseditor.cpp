@@ -1,0 +1,608 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "testenv.h"
+#include "wmrecorder.h"
+
+#include <hotkeyfile.h>
+#include <keysconfform.h>
+#include <myapplication.h>
+#include <selectcommanddialog.h>
+#include <startup.h>
+#include <vyrinidocument.h>
+
+#include <KKeySequenceWidget>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWindow>
+
+#include <functional>
+
+namespace {
+
+/**
+ * Answers the modal dialogs the code under test opens, one handler per
+ * dialog in order, and records the message boxes seen.
+ */
+class ModalAnswers : public QObject
+{
+public:
+    ModalAnswers()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+    }
+    /// Presses @p button in the next message box.
+    void answer(QMessageBox::StandardButton button)
+    {
+        m_handlers.append([button](QWidget *w) {
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                box->button(button)->click();
+        });
+    }
+    void then(std::function<void(QWidget *)> handler) { m_handlers.append(std::move(handler)); }
+    QStringList boxes; ///< "title|text" of each message box
+    int pending() const { return m_handlers.size(); }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last)
+            return;
+        m_last = modal;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            boxes << box->windowTitle() + QLatin1Char('|') + box->text();
+        if (m_handlers.isEmpty()) {
+            // Not expected by the test: recorded above, then dismissed.
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+            return;
+        }
+        m_handlers.takeFirst()(modal);
+    }
+    QTimer m_timer;
+    QList<std::function<void(QWidget *)>> m_handlers;
+    QPointer<QWidget> m_last;
+};
+
+QTreeWidgetItem *rowOf(QTreeWidget *tree, const QString &function, int nth = 0)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if ((*it)->text(KeysConfForm::FunctionColumn) == function && nth-- == 0)
+            return *it;
+    }
+    return nullptr;
+}
+
+int rowsWith(QTreeWidget *tree, const QString &function)
+{
+    int n = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        n += (*it)->text(KeysConfForm::FunctionColumn) == function;
+    return n;
+}
+
+QString keyOf(const QTreeWidgetItem *item)
+{
+    return item->data(KeysConfForm::KeyColumn, Qt::UserRole).toString();
+}
+
+QString sourceOf(const QTreeWidgetItem *item)
+{
+    return item->text(KeysConfForm::SourceColumn);
+}
+
+void select(KeysConfForm &w, QTreeWidgetItem *item)
+{
+    w.tree()->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+QList<QPair<QByteArray, QByteArray>> entriesOf(const QString &path)
+{
+    VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
+    doc.loadFile(path);
+    auto list = doc.entries(shortCutKeysSection);
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+const QByteArray systemKeys = "[ShortCutKeys]\nSuper|l=VYRWM_LOCK\nAlt|Tab=VYRWM_SWITCH_TASK\nNone|F1=\"xterm\"\n";
+
+} // namespace
+
+class TestHotkeysEditor : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        vyrtest::resetHome();
+        QVERIFY(vyrtest::writeFile(systemKeyFilePath(), systemKeys));
+        QVERIFY(vyrtest::writeFile(userKeyFilePath(), "[ShortCutKeys]\nCtrl|Alt|l=VYRWM_LOCK\n"));
+    }
+
+    void treeOfUserAndSystemRows()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        QTreeWidget *tree = w.tree();
+        QCOMPARE(tree->topLevelItemCount(), 13);
+        QCOMPARE(tree->topLevelItem(12), w.commandGroupItem());
+        QCOMPARE(tree->topLevelItem(12)->text(0), QStringLiteral("Command Keybindings"));
+        QCOMPARE(tree->headerItem()->text(1), QStringLiteral("Current Key"));
+        QVERIFY(tree->isColumnHidden(KeysConfForm::FunctionColumn));
+        QCOMPARE(rowsWith(tree, "VYRWM_LOCK"), 2);
+        QTreeWidgetItem *first = rowOf(tree, "VYRWM_LOCK");
+        QCOMPARE(keyOf(first), QStringLiteral("Ctrl+Alt+L"));
+        QCOMPARE(sourceOf(first), QStringLiteral("user"));
+        QTreeWidgetItem *second = first->parent()->child(first->parent()->indexOfChild(first) + 1);
+        QCOMPARE(keyOf(second), QStringLiteral("Meta+L"));
+        QCOMPARE(sourceOf(second), QStringLiteral("system"));
+        QCOMPARE(w.commandGroupItem()->childCount(), 1);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vyr hotkeys editor - keyshortcutrc"));
+        QVERIFY(!w.fileSaveAction->isEnabled());
+        QVERIFY(!w.fileApplyAction->isEnabled());
+        QVERIFY(!w.isModified());
+    }
+
+    void keyConflict_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("conflict");
+        QTest::newRow("same text") << "Ctrl+Alt+K" << true;
+        QTest::newRow("lower case") << "ctrl+alt+k" << true;
+        QTest::newRow("upper case") << "CTRL+ALT+K" << true;
+        QTest::newRow("other key") << "Ctrl+Alt+J" << false;
+    }
+    void keyConflict()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, conflict);
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        rowOf(w.tree(), "VYRWM_EXIT")->setData(KeysConfForm::KeyColumn, Qt::UserRole, stored);
+        QTreeWidgetItem *target = rowOf(w.tree(), "VYRWM_RESTART");
+        select(w, target);
+        ModalAnswers answers;
+        if (conflict)
+            answers.answer(QMessageBox::Ok);
+        w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+K")));
+        if (conflict) {
+            QCOMPARE(answers.boxes.size(), 1);
+            QVERIFY(answers.boxes[0].startsWith(QStringLiteral("Whoopsie! Key conflict.|Ouch! The Ctrl+Alt+K key")));
+            QVERIFY(answers.boxes[0].contains(QStringLiteral("(exit vyr-wm)")));
+            QCOMPARE(keyOf(target), QString());
+            QCOMPARE(sourceOf(target), QString());
+            QCOMPARE(w.keyWidget()->keySequence(), QKeySequence());
+        } else {
+            QCOMPARE(keyOf(target), QStringLiteral("Ctrl+Alt+K"));
+            QCOMPARE(sourceOf(target), QStringLiteral("user"));
+            QVERIFY(w.isModified());
+        }
+    }
+
+    void clearedSystemKeyIsDisabled()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        QTreeWidgetItem *system = rowOf(w.tree(), "VYRWM_SWITCH_TASK");
+        QCOMPARE(sourceOf(system), QStringLiteral("system"));
+        select(w, system);
+        QVERIFY(w.keyBox()->isEnabled());
+        QVERIFY(w.assignKeyButton()->isChecked());
+        w.clearKeyButton()->click();
+        QCOMPARE(w.disabledKeys(), QStringList{QStringLiteral("Alt+Tab")});
+        QCOMPARE(keyOf(system), QString());
+        QCOMPARE(sourceOf(system), QStringLiteral("user"));
+        QVERIFY(!w.keyWidget()->isEnabled());
+        w.fileSave();
+        QVERIFY(!w.isModified());
+        QVERIFY(entriesOf(userKeyFilePath()).contains(qMakePair(QByteArray("Alt|Tab"), QByteArray("\"Disable\""))));
+        QCOMPARE(vyrtest::readFile(systemKeyFilePath()), systemKeys);
+
+        // Read back: no Disable row, the key is in the list again.
+        KeysConfForm again;
+        QVERIFY(again.init(userKeyFilePath()));
+        QCOMPARE(again.disabledKeys(), QStringList{QStringLiteral("Alt+Tab")});
+        for (QTreeWidgetItemIterator it(again.tree()); *it; ++it)
+            QVERIFY((*it)->text(0) != QLatin1String("Disable"));
+        // Assigning the key again takes it off the list.
+        ModalAnswers answers;
+        select(again, rowOf(again.tree(), "VYRWM_SWITCH_TASK"));
+        again.setKey(QKeySequence(QStringLiteral("Alt+Tab")));
+        QCOMPARE(answers.boxes, QStringList());
+        QCOMPARE(again.disabledKeys(), QStringList());
+    }
+
+    void actionsOfEachRowKind()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        const auto state = [&w] {
+            return QVector<bool>{w.newCommandAction->isEnabled(), w.cloneCommandAction->isEnabled(),
+                                 w.editCommandAction->isEnabled(), w.deleteCommandAction->isEnabled()};
+        };
+        QVERIFY(!w.setActionsEnabled(w.tree()->topLevelItem(0)));
+        QCOMPARE(state(), QVector<bool>({false, false, false, false}));
+        QVERIFY(w.setActionsEnabled(w.commandGroupItem()));
+        QCOMPARE(state(), QVector<bool>({true, false, false, false}));
+        QVERIFY(w.setActionsEnabled(w.commandGroupItem()->child(0)));
+        QCOMPARE(state(), QVector<bool>({true, true, true, true}));
+        // A function with one row can be cloned, not deleted.
+        QTreeWidgetItem *exit = rowOf(w.tree(), "VYRWM_EXIT");
+        QVERIFY(w.setActionsEnabled(exit));
+        QCOMPARE(state(), QVector<bool>({false, true, false, false}));
+        // The lock screen has two rows: both can be deleted.
+        QVERIFY(w.setActionsEnabled(rowOf(w.tree(), "VYRWM_LOCK", 1)));
+        QCOMPARE(state(), QVector<bool>({false, true, false, true}));
+
+        select(w, exit);
+        w.cloneCommand();
+        QCOMPARE(rowsWith(w.tree(), "VYRWM_EXIT"), 2);
+        QTreeWidgetItem *clone = w.tree()->currentItem();
+        QCOMPARE(clone->text(0), exit->text(0));
+        QCOMPARE(keyOf(clone), QString());
+        QCOMPARE(sourceOf(clone), QStringLiteral("user"));
+        QCOMPARE(exit->parent()->indexOfChild(clone), exit->parent()->indexOfChild(exit) + 1);
+        QCOMPARE(state(), QVector<bool>({false, true, false, true}));
+        QVERIFY(w.isModified());
+
+        // The context menu shows for rows with actions only.
+        w.slotPopupMenu(w.tree()->topLevelItem(0), QPoint(10, 10));
+        QVERIFY(!w.contextMenu()->isVisible());
+        w.slotPopupMenu(clone, QPoint(10, 10));
+        QTRY_VERIFY(w.contextMenu()->isVisible());
+        const QList<QAction *> menu = w.contextMenu()->actions();
+        QCOMPARE(menu, QList<QAction *>({w.newCommandAction, w.cloneCommandAction, w.editCommandAction,
+                                         w.deleteCommandAction}));
+        w.contextMenu()->hide();
+    }
+
+    void deleteSystemRow()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        QTreeWidgetItem *system = rowOf(w.tree(), "VYRWM_LOCK", 1);
+        QTreeWidgetItem *group = system->parent();
+        select(w, system);
+        {
+            ModalAnswers answers;
+            answers.answer(QMessageBox::No);
+            w.deleteCommand();
+            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Delete|Are you sure to delete this action?")});
+        }
+        QCOMPARE(rowsWith(w.tree(), "VYRWM_LOCK"), 2);
+        ModalAnswers answers;
+        answers.answer(QMessageBox::Yes);
+        w.deleteCommand();
+        QCOMPARE(rowsWith(w.tree(), "VYRWM_LOCK"), 1);
+        QCOMPARE(w.disabledKeys(), QStringList{QStringLiteral("Meta+L")});
+        QCOMPARE(w.tree()->currentItem(), group);
+        QVERIFY(w.isModified());
+    }
+
+    void commandRows()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        ModalAnswers answers;
+        answers.then([](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("commandEdit"))->setText(QStringLiteral("firefox --new"));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        answers.then([](QWidget *dialog) {
+            auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("commandEdit"));
+            QCOMPARE(edit->text(), QStringLiteral("firefox --new"));
+            edit->setText(QStringLiteral("sh -c \"echo 'hi'\""));
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        w.newCommand();
+        QTreeWidgetItem *row = w.tree()->currentItem();
+        QCOMPARE(row->parent(), w.commandGroupItem());
+        QCOMPARE(row->text(0), QStringLiteral("firefox --new"));
+        QCOMPARE(row->text(KeysConfForm::FunctionColumn), QStringLiteral("ExecCommand"));
+        QCOMPARE(sourceOf(row), QStringLiteral("user"));
+        QVERIFY(w.keyBox()->isEnabled());
+        w.editCommand();
+        QCOMPARE(row->text(0), QStringLiteral("sh -c \"echo 'hi'\""));
+        QCOMPARE(answers.pending(), 0);
+        w.fileSave();
+        const auto entries = entriesOf(userKeyFilePath());
+        QVERIFY(entries.contains(qMakePair(QByteArray("None0"), QByteArray("\"sh -c \"echo 'hi'\"\""))));
+        // Function rows have no command to edit.
+        select(w, rowOf(w.tree(), "VYRWM_EXIT"));
+        w.itemDoubleClicked(rowOf(w.tree(), "VYRWM_EXIT"), 0);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void capturedKeyFromTheKeyboard()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTreeWidgetItem *row = rowOf(w.tree(), "VYRWM_RESTART");
+        select(w, row);
+        QVERIFY(w.clearKeyButton()->isChecked());
+        w.assignKeyButton()->click();
+        QWindow *window = w.keyWidget()->window()->windowHandle();
+        QTest::keyPress(window, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyRelease(window, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QTest::keyRelease(window, Qt::Key_Alt, Qt::ControlModifier);
+        QTest::keyRelease(window, Qt::Key_Control, Qt::NoModifier);
+        QTRY_COMPARE(keyOf(row), QStringLiteral("Ctrl+Alt+K"));
+        QCOMPARE(sourceOf(row), QStringLiteral("user"));
+        QVERIFY(w.fileSaveAction->isEnabled());
+    }
+
+    void restoreShowsBindingsTwice()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        select(w, rowOf(w.tree(), "VYRWM_EXIT"));
+        w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
+        ModalAnswers answers;
+        answers.answer(QMessageBox::No);
+        w.fileRestore();
+        QCOMPARE(answers.boxes, QStringList{QStringLiteral("Save ?|All changes will be lost. Save them?")});
+        QCOMPARE(vyrtest::readFile(userKeyFilePath()), systemKeys);
+        QCOMPARE(w.currentFile(), userKeyFilePath());
+        QVERIFY(w.isModified());
+        for (const QString &function : {QStringLiteral("VYRWM_LOCK"), QStringLiteral("VYRWM_SWITCH_TASK")}) {
+            QCOMPARE(rowsWith(w.tree(), function), 2);
+            QCOMPARE(sourceOf(rowOf(w.tree(), function, 0)), QStringLiteral("user"));
+            QCOMPARE(sourceOf(rowOf(w.tree(), function, 1)), QStringLiteral("system"));
+            QCOMPARE(keyOf(rowOf(w.tree(), function, 0)), keyOf(rowOf(w.tree(), function, 1)));
+        }
+        QCOMPARE(keyOf(rowOf(w.tree(), "VYRWM_EXIT")), QString());
+        QCOMPARE(w.commandGroupItem()->childCount(), 2);
+    }
+
+    void applyTellsTheWindowManager()
+    {
+        WmRecorder recorder;
+        QVERIFY(recorder.start());
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        select(w, rowOf(w.tree(), "VYRWM_EXIT"));
+        w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
+        QVERIFY(w.fileApplyAction->isEnabled());
+        w.fileApply();
+        QVERIFY(recorder.waitForLines(1));
+        QCOMPARE(recorder.lines(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + userKeyFilePath()});
+        QVERIFY(!w.isModified());
+        QVERIFY(!w.fileApplyAction->isEnabled());
+        QVERIFY(entriesOf(userKeyFilePath()).contains(qMakePair(QByteArray("Ctrl|Alt|x"), QByteArray("VYRWM_EXIT"))));
+
+        // Another file than the start file: the user is told which one the
+        // window manager will use after a restart.
+        recorder.clear();
+        const QString other = vyrtest::home() + QStringLiteral("/my keys; $(x)");
+        ModalAnswers answers;
+        answers.then([other](QWidget *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            QVERIFY(files);
+            files->selectFile(other);
+            static_cast<QDialog *>(files)->accept();
+        });
+        answers.answer(QMessageBox::Ok);
+        w.fileSaveAs();
+        QCOMPARE(w.currentFile(), other);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vyr hotkeys editor - my keys; $(x)"));
+        w.fileChanged();
+        w.fileApply();
+        QCOMPARE(answers.boxes.size(), 1);
+        QVERIFY(answers.boxes[0].startsWith(QStringLiteral("Warning|You current file is \"") + other));
+        QVERIFY(recorder.waitForLines(1));
+        QCOMPARE(recorder.lines(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + other});
+        // The other file holds every row, the system's too.
+        const auto entries = entriesOf(other);
+        QVERIFY(entries.contains(qMakePair(QByteArray("Super|l"), QByteArray("VYRWM_LOCK"))));
+        QVERIFY(entries.contains(qMakePair(QByteArray("Ctrl|Alt|x"), QByteArray("VYRWM_EXIT"))));
+    }
+
+    void failedSaveIsReported()
+    {
+        const QString dir = vyrtest::home() + QStringLiteral("/ro");
+        const QString file = dir + QStringLiteral("/keys");
+        const QByteArray data = "[ShortCutKeys]\nNone|F1=VYRWM_LOCK\n";
+        QVERIFY(vyrtest::writeFile(file, data));
+        KeysConfForm w;
+        QVERIFY(w.init(file));
+        select(w, rowOf(w.tree(), "VYRWM_EXIT"));
+        w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
+        QFile::setPermissions(vyrtest::home(), QFile::permissions(vyrtest::home()) | QFileDevice::ExeOther);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                       | QFileDevice::ExeOther);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        {
+            vyrtest::AsOrdinaryUser user;
+            ModalAnswers answers;
+            answers.answer(QMessageBox::Ok);
+            w.fileSave();
+            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Error|Can't save in file ") + file});
+        }
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(w.isModified());
+        QCOMPARE(vyrtest::readFile(file), data);
+    }
+
+    void exitWithCancelKeepsTheWindow()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.fileChanged();
+        {
+            ModalAnswers answers;
+            answers.answer(QMessageBox::Cancel);
+            w.fileClose();
+            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Save ?|Save previous changes?")});
+        }
+        QVERIFY(w.isVisible());
+        ModalAnswers answers;
+        answers.answer(QMessageBox::Cancel);
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+    }
+
+    void messageRaisesTheWindow()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.showMinimized();
+        QTRY_VERIFY(w.isMinimized());
+        QVERIFY(w.messageReceived(QStringLiteral("show")));
+        QVERIFY(!w.isMinimized());
+    }
+
+    void openRefusesAnUnreadableFile()
+    {
+        const QString bad = vyrtest::home() + QStringLiteral("/bad");
+        QVERIFY(vyrtest::writeFile(bad, "no section here\n"));
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        ModalAnswers answers;
+        answers.then([bad](QWidget *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            files->selectFile(bad);
+            static_cast<QDialog *>(files)->accept();
+        });
+        answers.answer(QMessageBox::Ok);
+        w.fileOpen();
+        QCOMPARE(answers.boxes, QStringList{QStringLiteral("Attention|Can't parse file:\n") + bad});
+        QCOMPARE(w.currentFile(), userKeyFilePath());
+        QCOMPARE(vyrtest::readFile(bad), QByteArray("no section here\n"));
+    }
+
+    void largeUserFileThroughTheEditor()
+    {
+        QByteArray data = "[ShortCutKeys]\n";
+        const char *functions[] = {"VYRWM_LOCK", "VYRWM_EXIT", "VYRWM_MOVE", "VYRWM_TILE_HORZ"};
+        for (int i = 0; i < 2000; ++i) {
+            const QByteArray key = "Ctrl|Alt|F" + QByteArray::number(i % 35 + 1) + (i / 35 ? "|x" + QByteArray::number(i / 35) : "");
+            data += (i % 2 ? "None|U" + QByteArray::number(0x4e00 + i, 16).toUpper() : key) + '='
+                + (i % 3 ? QByteArray(functions[i % 4]) : "\"run " + QByteArray::number(i) + "\"") + '\n';
+        }
+        QVERIFY(vyrtest::writeFile(userKeyFilePath(), data));
+        const auto before = entriesOf(userKeyFilePath());
+        QCOMPARE(before.size(), 2000);
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        w.fileChanged();
+        w.fileSave();
+        QVERIFY(!w.isModified());
+        QCOMPARE(entriesOf(userKeyFilePath()), before);
+    }
+
+    void startStatuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("content"); // of the named file; "-" for none
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("box");
+        const QString file = vyrtest::home() + QStringLiteral("/named");
+        QTest::newRow("help") << QStringList{"--help"} << QByteArray("-") << 0 << 1 << QString();
+        QTest::newRow("short help") << QStringList{"-h"} << QByteArray("-") << 0 << 1 << QString();
+        QTest::newRow("no section") << QStringList{file} << QByteArray("[Other]\n") << int(QMessageBox::Ok) << 4
+                                    << QStringLiteral("Attention|Can't parse file:\n") + file;
+        QTest::newRow("garbage") << QStringList{file} << QByteArray("\x01\x02\xff\xfe[\0x", 7) << int(QMessageBox::Ok)
+                                 << 4 << QStringLiteral("Attention|Can't parse file:\n") + file;
+        QTest::newRow("missing, declined") << QStringList{file} << QByteArray("-") << int(QMessageBox::No) << 2
+                                           << QStringLiteral("Warning|File %1 doesn't exist. Create?").arg(file);
+        QTest::newRow("missing, created") << QStringList{file} << QByteArray("-") << int(QMessageBox::Yes) << -1
+                                          << QStringLiteral("Warning|File %1 doesn't exist. Create?").arg(file);
+        QTest::newRow("placeholder means the user's file") << QStringList{"%f"} << QByteArray("-") << 0 << -1 << QString();
+        QTest::newRow("no argument") << QStringList() << QByteArray("-") << 0 << -1 << QString();
+    }
+    void startStatuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, content);
+        QFETCH(int, answer);
+        QFETCH(int, status);
+        QFETCH(QString, box);
+        const QString file = vyrtest::home() + QStringLiteral("/named");
+        QFile::remove(userKeyFilePath());
+        if (content != "-")
+            QVERIFY(vyrtest::writeFile(file, content));
+        ModalAnswers answers;
+        if (answer)
+            answers.answer(QMessageBox::StandardButton(answer));
+        std::unique_ptr<KeysConfForm> window;
+        QCOMPARE(startHotkeysEditor(args, window), status);
+        QCOMPARE(answers.boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(bool(window), status == -1);
+        if (content != "-")
+            QCOMPARE(vyrtest::readFile(file), content);
+        if (status == -1) {
+            const QString expected = args.isEmpty() || args[0].startsWith('%') ? userKeyFilePath() : file;
+            QCOMPARE(window->currentFile(), expected);
+            QCOMPARE(vyrtest::readFile(expected), QByteArray("[ShortCutKeys]\n"));
+        }
+    }
+
+    void cannotCreateTheFile()
+    {
+        const QString dir = vyrtest::home() + QStringLiteral("/ro");
+        QVERIFY(QDir().mkpath(dir));
+        QFile::setPermissions(vyrtest::home(), QFile::permissions(vyrtest::home()) | QFileDevice::ExeOther);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                       | QFileDevice::ExeOther);
+        const QString file = dir + QStringLiteral("/keys");
+        vyrtest::AsOrdinaryUser user;
+        ModalAnswers answers;
+        answers.answer(QMessageBox::Yes);
+        answers.answer(QMessageBox::Ok);
+        std::unique_ptr<KeysConfForm> window;
+        QCOMPARE(startHotkeysEditor({file}, window), 3);
+        QCOMPARE(answers.boxes.value(1), QStringLiteral("Attention|Can't open/create file:\n") + file);
+    }
+
+    void commandLine()
+    {
+        const auto help = vyrtest::run(vyrtest::programPath(QStringLiteral("vyr-admin-hotkeys")), {"--help"});
+        QCOMPARE(help.exitCode, 1);
+        QCOMPARE(help.out, QByteArray("Usage: vyr-admin-hotkeys filepath - open/create file as hotkeys coll\n\n"));
+    }
+
+    // A second start hands over to the running editor and exits with 0.
+    void singleInstance()
+    {
+        QProcess first;
+        first.setProgram(vyrtest::programPath(QStringLiteral("vyr-admin-hotkeys")));
+        first.start();
+        QVERIFY(first.waitForStarted());
+        const QString socket = MyApplication::serverPath(vyrDisplayKey() + QStringLiteral("vyr-admin-hotkeys"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+        const auto second = vyrtest::run(vyrtest::programPath(QStringLiteral("vyr-admin-hotkeys")), {}, 10000);
+        QCOMPARE(second.exitCode, 0);
+        QVERIFY(!second.crashed && !second.timedOut);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        if (!first.waitForFinished(5000))
+            first.kill();
+        first.waitForFinished(5000);
+    }
+};
+
+VYR_TEST_MAIN(TestHotkeysEditor)
+#include "test_hotkeyseditor.moc"
