@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QDateTime>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QX11Info>
@@ -206,7 +208,10 @@ bool applyColourScheme(const QString &scheme, const QColor &primary, const QColo
     breezeGroup->writeEntry("DecorationFocus", focus);
     breezeGroup->writeEntry("DecorationHover", hover);
     if (!breezeGroup->sync()) {
-        std::fprintf(stderr, "vyr-admin-theme: can't write %s\n", qPrintable(breezeGroup->config()->name()));
+        QString name = breezeGroup->config()->name();
+        if (QFileInfo(name).isRelative())
+            name = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + name;
+        std::fprintf(stderr, "vyr-admin-theme: can't write %s\n", qPrintable(name));
         breezeGroup->config()->markAsClean();
         ok = false;
     }
