@@ -9,6 +9,8 @@
 #include <selectcommanddialog.h>
 #include <startup.h>
 #include <vyrinidocument.h>
+#include <vyrmenudialog.h>
+#include <vyrpaths.h>
 
 #include <KKeySequenceWidget>
 
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QWindow>
 
@@ -327,6 +330,67 @@ private Q_SLOTS:
         select(w, rowOf(w.tree(), "VYRWM_EXIT"));
         w.itemDoubleClicked(rowOf(w.tree(), "VYRWM_EXIT"), 0);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void commandFromTheMenu()
+    {
+        const QString entry = GetVyrDir(VyrDirStartMenu) + QStringLiteral("/myapp.desktop");
+        QVERIFY(vyrtest::writeFile(entry, "[Desktop Entry]\nType=Application\nName=My App\nExec=myapp --x %U\n"));
+        SelectCommandDialog dialog;
+        ModalAnswers answers;
+        answers.then([entry](QWidget *w) {
+            auto *menu = qobject_cast<VyrMenuDialog *>(w);
+            QVERIFY(menu);
+            QVERIFY(menu->view()->showAndSelect(entry));
+            menu->accept();
+        });
+        dialog.findChild<QToolButton *>(QStringLiteral("selectFromMenuButton"))->click();
+        QCOMPARE(dialog.command(), QStringLiteral("myapp --x"));
+    }
+
+    void commandFromAnExecutable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("executable") << "tool" << true << "%1/tool" << QString();
+        QTest::newRow("blank in the name") << "my tool" << true << "'%1/my tool'" << QString();
+        QTest::newRow("not executable") << "data" << false << QString()
+                                        << "File isn't executable|You can't exec selected file. Do you want to "
+                                           "choose another one?";
+        QTest::newRow("missing") << "gone" << false << QString()
+                                 << "File doesn't exist|File you have selected doesn't exist. Do you want to choose "
+                                    "another one?";
+    }
+    void commandFromAnExecutable()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, executable);
+        QFETCH(QString, command);
+        QFETCH(QString, box);
+        const QString dir = QDir(vyrtest::home()).canonicalPath() + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(dir));
+        const QString file = dir + QLatin1Char('/') + name;
+        if (name != QLatin1String("gone")) {
+            QVERIFY(vyrtest::writeFile(file, "#!/bin/sh\n"));
+            if (executable)
+                QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::ExeOwner);
+        }
+        SelectCommandDialog dialog;
+        dialog.setCommand(QStringLiteral("old"));
+        ModalAnswers answers;
+        answers.then([file](QWidget *w) {
+            auto *files = qobject_cast<QFileDialog *>(w);
+            QVERIFY(files);
+            files->selectFile(file);
+            static_cast<QDialog *>(files)->accept();
+        });
+        if (!box.isEmpty())
+            answers.answer(QMessageBox::Cancel);
+        dialog.findChild<QToolButton *>(QStringLiteral("selectCommandFileButton"))->click();
+        QCOMPARE(answers.boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(dialog.command(), command.isEmpty() ? QStringLiteral("old") : command.arg(dir));
     }
 
     void capturedKeyFromTheKeyboard()
