@@ -40,21 +40,27 @@ median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] 
 
 : > "$work/floor"
 : > "$work/program"
+: > "$work/nogl"
 # One unmeasured start of each fills the file caches.
 QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor" >/dev/null
-"$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >/dev/null
+"$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >/dev/null 2>&1
 for _ in $(seq "$runs"); do
     QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor" >> "$work/floor"
-    "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >> "$work/program"
+    env -u QT_XCB_GL_INTEGRATION "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >> "$work/program" 2>/dev/null
+    # As above, with Qt's GL integration left out the way the floor runs.
+    QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >> "$work/nogl" 2>/dev/null
 done
 
-floor_ms=$(cut -d' ' -f1 "$work/floor" | median)
-floor_kib=$(cut -d' ' -f2 "$work/floor" | median)
-prog_ms=$(cut -d' ' -f1 "$work/program" | median)
-prog_kib=$(cut -d' ' -f2 "$work/program" | median)
-awk -v runs="$runs" -v fm="$floor_ms" -v fk="$floor_kib" -v pm="$prog_ms" -v pk="$prog_kib" 'BEGIN {
-    printf "%-16s %12s %14s\n", "median of " runs, "first paint", "peak RSS"
-    printf "%-16s %9.1f ms %10.1f MiB\n", "floor", fm, fk / 1024
-    printf "%-16s %9.1f ms %10.1f MiB\n", "vyr-admin-theme", pm, pk / 1024
-    printf "%-16s %9.2f x  %10.2f x\n", "ratio", pm / fm, pk / fk
-}'
+row() { # name file
+    local ms kib
+    ms=$(cut -d' ' -f1 "$2" | median)
+    kib=$(cut -d' ' -f2 "$2" | median)
+    echo "$1 $ms $kib"
+}
+{
+    row floor "$work/floor"
+    row vyr-admin-theme "$work/program"
+    row "vyr-admin-theme(no-GL)" "$work/nogl"
+} | awk -v runs="$runs" '
+    NR == 1 { fm = $2; fk = $3; printf "%-24s %12s %14s %8s %8s\n", "median of " runs, "first paint", "peak RSS", "time", "RSS" }
+    { printf "%-24s %9.1f ms %10.1f MiB %7.2fx %7.2fx\n", $1, $2, $3 / 1024, $2 / fm, $3 / fk }'
