@@ -495,21 +495,28 @@ private Q_SLOTS:
 
     void colorSchemeStart_data()
     {
+        QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("scheme");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("missing scheme") << QStringLiteral("/nowhere/None.colors") << 1
-                                        << QByteArray("vyr-admin-theme: scheme /nowhere/None.colors does not exists\n");
-        QTest::newRow("scheme applied, no window") << QStringLiteral("SolvaDark.colors") << 0 << QByteArray();
+        const QByteArray missing("vyr-admin-theme: scheme /nowhere/None.colors does not exists\n");
+        QTest::newRow("missing scheme") << QString() << QStringLiteral("/nowhere/None.colors") << 1 << missing;
+        QTest::newRow("after another word") << QStringLiteral("nonsense") << QStringLiteral("/nowhere/None.colors") << 1
+                                            << missing;
+        QTest::newRow("scheme applied, no window") << QString() << QStringLiteral("SolvaDark.colors") << 0 << QByteArray();
     }
     void colorSchemeStart()
     {
+        QFETCH(QString, word);
         QFETCH(QString, scheme);
         QFETCH(int, status);
         QFETCH(QByteArray, message);
         if (!scheme.startsWith(QLatin1Char('/')))
             scheme = schemesDir() + QLatin1Char('/') + scheme;
-        const auto result = vyrtest::run(QStringLiteral("vyr-admin-theme"), {QStringLiteral("ColorScheme"), scheme});
+        QStringList args{QStringLiteral("ColorScheme"), scheme};
+        if (!word.isEmpty())
+            args.prepend(word);
+        const auto result = vyrtest::run(QStringLiteral("vyr-admin-theme"), args);
         QCOMPARE(result.exitCode, status);
         if (!message.isEmpty())
             QVERIFY2(result.err.contains(message), result.err.constData());
