@@ -16,6 +16,7 @@ packages=(
     libsimpleini-dev libconfig++-dev libfontconfig-dev libfreetype-dev libdbusmenu-qt5-dev
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev
+    libdbus-1-dev
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme
