@@ -16,10 +16,13 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDeadlineTimer>
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -33,6 +36,7 @@
 namespace {
 constexpr int exitDone = 0;
 constexpr int exitFailure = 255;
+constexpr int importTimeoutMs = 10000;
 
 // Menu icons come from the current icon theme.
 class MenuImporter : public DBusMenuImporter
@@ -60,6 +64,36 @@ bool parseCoordinate(const QCommandLineParser &parser, const QString &name, int 
         std::fprintf(stderr, "vyr-dbus-menu: invalid value '%s' for -%s\n", qPrintable(parser.value(name)),
                      qPrintable(name));
     return ok;
+}
+
+/**
+ * Returns once the importer has handled every reply it expects. Asked to
+ * update, the application may answer that its layout changed; the importer
+ * then fetches the layout again, and that reply would otherwise be handled
+ * while the menu is on the screen. Each call has a watcher below the
+ * importer; a handled reply may start further calls, so this repeats until
+ * no new watcher appears.
+ */
+void waitForReplies(DBusMenuImporter *importer)
+{
+    QSet<QDBusPendingCallWatcher *> seen;
+    QDeadlineTimer deadline(importTimeoutMs);
+    while (!deadline.hasExpired()) {
+        bool fresh = false;
+        const auto watchers = importer->findChildren<QDBusPendingCallWatcher *>();
+        for (QDBusPendingCallWatcher *watcher : watchers) {
+            if (seen.contains(watcher))
+                continue;
+            seen.insert(watcher);
+            fresh = true;
+            if (!watcher->isFinished())
+                watcher->waitForFinished();
+        }
+        // Replies that are in are delivered as posted events.
+        QCoreApplication::sendPostedEvents();
+        if (!fresh)
+            return;
+    }
 }
 
 /**
@@ -128,7 +162,14 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "vyr-dbus-menu: import %d %d '%s' '%s'\n", x, y, qPrintable(service), qPrintable(menuPath));
     auto importer = std::make_unique<MenuImporter>(service, menuPath, SYNCHRONOUS);
     importer->updateMenu();
+    waitForReplies(importer.get());
     QMenu *menu = importer->menu();
+    // The importer asks for the layout again whenever the menu is about to
+    // show, and that reply arrives with the menu on the screen: clearing a
+    // visible pop-up unmaps it, which drops its grab and closes it. The
+    // layout is fresh, so the root menu keeps it.
+    if (menu)
+        QObject::disconnect(menu, &QMenu::aboutToShow, importer.get(), nullptr);
     if (!menu || menu->actions().isEmpty()) {
         // Nothing to show: the service is gone, exports nothing there, or
         // answered with an error.
