@@ -10,11 +10,11 @@
 
 #include <cstdio>
 
-static int runServiceMode(ServiceMode mode, const QStringList &args, MyApplication *app)
+static int runServiceMode(ServiceMode mode, const QStringList &args, bool withDisplay)
 {
     if (mode == ServiceMode::ApplyColorScheme)
-        return runApplyColorScheme(args.at(1), app);
-    return runWmColor(app);
+        return runApplyColorScheme(args.at(1), withDisplay);
+    return runWmColor(withDisplay);
 }
 
 int main(int argc, char **argv)
@@ -37,19 +37,24 @@ int main(int argc, char **argv)
             return 1;
         }
         if (!prepareConsoleDisplay())
-            return runServiceMode(mode, args, nullptr);
+            return runServiceMode(mode, args, false);
     }
 
-    if (mode != ServiceMode::NotRequested && !displayReachable()) {
-        // Qt would abort on a display it cannot open; the files can still be
-        // brought up to date.
-        std::fprintf(stderr, "vyr-admin-theme: can't open display %s, continue without it\n",
-                     qgetenv("DISPLAY").constData());
-        return runServiceMode(mode, args, nullptr);
+    if (mode != ServiceMode::NotRequested) {
+        // The service modes show no window and never take the
+        // single-instance key; they reach the display and the session bus
+        // through connections of their own and need no application object,
+        // whose start would cost more than all their work.
+        const DisplayProbe display;
+        if (!display.isOpen()) {
+            // A display that does not answer must not end the run: the
+            // files can still be brought up to date.
+            std::fprintf(stderr, "vyr-admin-theme: can't open display %s, continue without it\n",
+                         qgetenv("DISPLAY").constData());
+        }
+        return runServiceMode(mode, args, display.isOpen());
     }
 
     MyApplication app(singleInstanceKey(), argc, argv);
-    if (mode != ServiceMode::NotRequested)
-        return runServiceMode(mode, args, &app);
     return runInteractive(app, argc, argv);
 }

@@ -25,15 +25,6 @@
 namespace {
 constexpr int s_roleCount = int(QPalette::PlaceholderText) + 1;
 
-/// The palette to start from: the application's, or Qt's default one in a
-/// process without a graphical application object.
-QPalette startPalette()
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return QGuiApplication::palette();
-    return QPalette();
-}
-
 void setSolid(QPalette &palette, QPalette::ColorGroup group, QPalette::ColorRole role, const QColor &colour)
 {
     palette.setBrush(group, role, QBrush(colour, Qt::SolidPattern));
@@ -125,7 +116,10 @@ void fixShadeMap(ShadeMap &map)
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background, QString *focus,
                             QString *hover)
 {
-    QPalette palette = startPalette();
+    // Without a graphical application object (the service modes) Qt's gray
+    // default palette; QGuiApplication::palette() must not be asked then.
+    QPalette palette =
+        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::palette() : QPalette();
     QString focusColour;
     QString hoverColour;
     if (!isGeneratedScheme(scheme)) {
@@ -243,6 +237,7 @@ bool notifyQtSettingsChanged()
     XChangeProperty(display, DefaultRootWindow(display), atom, atom, 8, PropModeReplace,
                     reinterpret_cast<const unsigned char *>(stamp.constData()), stamp.size());
     XFlush(display);
-    QCoreApplication::sendPostedEvents();
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents();
     return true;
 }

@@ -9,7 +9,6 @@
 #include <schemepalette.h>
 #include <wmcolours.h>
 
-#include <myapplication.h>
 #include <vyrpaths.h>
 #include <vyrsettings.h>
 #include <vyrwmcommand.h>
@@ -18,11 +17,11 @@
 #include <KConfigGroup>
 #include <KSharedConfig>
 
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+
+#include <dbus/dbus.h>
 
 #include <cstdio>
 #include <memory>
@@ -30,6 +29,12 @@
 namespace {
 const char s_solvaDark[] = "/usr/share/color-schemes/SolvaDark.colors";
 const char s_solvaVanteraAdmin[] = "/usr/share/color-schemes/SolvaVanteraAdmin.colors";
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void report(const char *format, const QString &a, const QString &b = QString())
 {
@@ -79,13 +84,15 @@ struct Stores {
     }
 
     /// Replaces the palette file by its four-line form. A file that did not
-    /// parse is kept beside it first, since it may hold something the user
-    /// wants back.
+    /// parse, or held bytes the parser drops, is kept beside it first, since
+    /// it may hold something the user wants back.
     void rewritePalette(const PaletteValues &values)
     {
-        const bool unparsed = !palette->isParsed() && QFile::exists(palettePath);
+        bool damaged = false;
+        if (QFile::exists(palettePath))
+            damaged = !palette->isParsed() || readFileBytes(palettePath).contains('\0');
         palette.reset();
-        if (unparsed) {
+        if (damaged) {
             const QString backup = palettePath + QStringLiteral(".bak");
             QFile::remove(backup);
             if (QFile::copy(palettePath, backup))
@@ -97,13 +104,16 @@ struct Stores {
     }
 };
 
-/// Maps the scheme onto the WM colour keys (and the palette store's two
-/// colours when it carries WM colours).
-void applyWmColours(const QString &scheme, Stores &stores, bool iconStringColour)
+/**
+ * Maps the scheme onto the WM colour keys. With @p paletteColours the
+ * palette store takes the scheme's two WM colours as well; apply-color-scheme
+ * rewrites the whole palette file right afterwards and skips that write.
+ */
+void applyWmColours(const QString &scheme, Stores &stores, bool paletteColours, bool iconStringColour)
 {
     stores.ensureThemeFile();
     if (hasWmColours(scheme)) {
-        applySchemeWmColours(scheme, stores.theme.get(), stores.palette.get());
+        applySchemeWmColours(scheme, stores.theme.get(), paletteColours ? stores.palette.get() : nullptr);
         return;
     }
     linkWmColoursToPalette(stores.theme.get(), true);
@@ -136,12 +146,37 @@ void setShadowColour(const QString &scheme, ThemeSettings *theme)
     setCompositorShadowColor(colour);
 }
 
+/**
+ * Emits a signal on the session bus through a private connection that is
+ * closed again at once: the service modes have no event loop and should not
+ * start a bus thread for one message.
+ */
+bool emitSessionSignal(const char *path, const char *interface, const char *member)
+{
+    DBusError error;
+    dbus_error_init(&error);
+    DBusConnection *connection = dbus_bus_get_private(DBUS_BUS_SESSION, &error);
+    if (!connection) {
+        std::fprintf(stderr, "vyr-admin-theme: no session bus: %s\n", error.message);
+        dbus_error_free(&error);
+        return false;
+    }
+    dbus_connection_set_exit_on_disconnect(connection, FALSE);
+    DBusMessage *message = dbus_message_new_signal(path, interface, member);
+    const bool sent = message && dbus_connection_send(connection, message, nullptr);
+    dbus_connection_flush(connection);
+    if (message)
+        dbus_message_unref(message);
+    dbus_connection_close(connection);
+    dbus_connection_unref(connection);
+    return sent;
+}
+
 /// Tells the running session: widget style, Qt programs, window manager,
 /// panel and on-screen keyboard.
 void notifySession(const QString &scheme)
 {
-    QDBusConnection::sessionBus().send(QDBusMessage::createSignal(
-        QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"), QStringLiteral("reparseConfiguration")));
+    emitSessionSignal("/BreezeStyle", "org.kde.Breeze.Style", "reparseConfiguration");
     notifyQtSettingsChanged();
     vyrSendWmCommand(QStringLiteral("VYRWM_UPDATE_VAL ColorScheme %1\n").arg(scheme));
     runProgram(vyrSystemPath(QStringLiteral("/usr/bin/killall")), {QStringLiteral("vyr-start-panel")});
@@ -149,7 +184,7 @@ void notifySession(const QString &scheme)
 }
 }
 
-int runApplyColorScheme(const QString &scheme, MyApplication *app)
+int runApplyColorScheme(const QString &scheme, bool withDisplay)
 {
     Stores stores;
     const QString schemeFile = schemeFilePath(scheme);
@@ -171,7 +206,7 @@ int runApplyColorScheme(const QString &scheme, MyApplication *app)
     }
     report("vyr-admin-theme: apply color scheme %s\n", scheme);
 
-    applyWmColours(scheme, stores, true);
+    applyWmColours(scheme, stores, false, true);
 
     const KSharedConfigPtr schemeConfig = KSharedConfig::openConfig(schemeFile, KConfig::FullConfig);
     if (!isGeneratedScheme(scheme) && !schemeConfig->hasGroup("Colors:View") && !schemeConfig->hasGroup("Colors:Window"))
@@ -183,16 +218,16 @@ int runApplyColorScheme(const QString &scheme, MyApplication *app)
 
     applyPalette(scheme, primary, background);
 
-    if (app)
+    if (withDisplay)
         notifySession(scheme);
 
     setShadowColour(scheme, stores.theme.get());
     return 0;
 }
 
-int runWmColor(MyApplication *app)
+int runWmColor(bool withDisplay)
 {
-    Q_UNUSED(app) // wmcolor tells nobody; the files are all it changes.
+    Q_UNUSED(withDisplay) // wmcolor tells nobody; the files are all it changes.
     Stores stores;
     QString scheme;
     if (QFile::exists(vyrSystemPath(QLatin1String(s_solvaVanteraAdmin))) && queryIntegrityLevel()) {
@@ -214,7 +249,7 @@ int runWmColor(MyApplication *app)
     }
     report("vyr-admin-theme: set wm colors from %s (see %s)\n", scheme, stores.palettePath);
 
-    applyWmColours(scheme, stores, false);
+    applyWmColours(scheme, stores, true, false);
 
     const QString primary = stores.palette->value(QStringLiteral("PrimaryColor"), defaultPrimaryColour()).toString();
     const QString background = stores.palette->value(QStringLiteral("BackgroundColor"), QStringLiteral("#ffffff")).toString();

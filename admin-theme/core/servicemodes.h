@@ -4,20 +4,18 @@
 
 #include <QString>
 
-class MyApplication;
-
 /**
- * The non-interactive colour service modes. @p app is the application
- * object when a display was found, null otherwise; without it every step
- * that needs the X connection (D-Bus signal, Qt settings announcement, WM
+ * The non-interactive colour service modes. @p withDisplay tells whether a
+ * display was found (DISPLAY names a server that answers); without one
+ * every step that needs it (D-Bus signal, Qt settings announcement, WM
  * command, panel and keyboard restarts) is skipped and only files are
  * written. Both return the process exit status.
  */
 
 /// Applies the scheme file @p scheme to the whole desktop; 0 done, 2 when
 /// the file is missing or the same scheme needs nothing.
-int runApplyColorScheme(const QString &scheme, MyApplication *app);
+int runApplyColorScheme(const QString &scheme, bool withDisplay);
 
 /// Regenerates the window manager's colours, the Qt palette and the
 /// decoration colours from the palette file; always 0.
-int runWmColor(MyApplication *app);
+int runWmColor(bool withDisplay);

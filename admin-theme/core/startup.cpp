@@ -263,12 +263,13 @@ bool prepareConsoleDisplay()
     return false;
 }
 
-bool displayReachable(const QString &display)
+DisplayProbe::DisplayProbe()
+    : m_display(XOpenDisplay(nullptr))
 {
-    const QByteArray name = display.toLocal8Bit();
-    Display *dpy = XOpenDisplay(name.isEmpty() ? nullptr : name.constData());
-    if (!dpy)
-        return false;
-    XCloseDisplay(dpy);
-    return true;
+}
+
+DisplayProbe::~DisplayProbe()
+{
+    if (m_display)
+        XCloseDisplay(m_display);
 }

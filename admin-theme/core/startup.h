@@ -85,5 +85,22 @@ QByteArray runProgram(const QString &program, const QStringList &args, int timeo
  */
 bool prepareConsoleDisplay();
 
-/// True when an X connection to @p display (empty: DISPLAY) can be opened.
-bool displayReachable(const QString &display = QString());
+/**
+ * An X connection to DISPLAY held for the life of the object, or none
+ * (isOpen() false) when the display does not answer. The service modes keep
+ * one open while they run: an X server resets itself when its last client
+ * goes away, and the connections they open one after another would each
+ * wait for that.
+ */
+class DisplayProbe
+{
+public:
+    DisplayProbe();
+    ~DisplayProbe();
+    DisplayProbe(const DisplayProbe &) = delete;
+    DisplayProbe &operator=(const DisplayProbe &) = delete;
+    bool isOpen() const { return m_display; }
+
+private:
+    struct _XDisplay *m_display = nullptr;
+};
