@@ -50,7 +50,14 @@ bool parseGeometry(const QString &text, Geometry *geometry)
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // "--geometry" and "--title" are also options of Qt's own X11 command
+    // line, which would take them away: the application gets only the
+    // program name, the parser gets the whole command line.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("vyr-dialog"));
 
     QCommandLineParser parser;
@@ -66,7 +73,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption errorOption(QStringLiteral("error"), QStringLiteral("Show an error"),
                                          QStringLiteral("text"));
     parser.addOptions({geometryOption, titleOption, iconOption, sorryOption, errorOption});
-    parser.process(app);
+    parser.process(arguments);
 
     const bool sorry = parser.isSet(sorryOption);
     const bool error = parser.isSet(errorOption);
