@@ -81,18 +81,7 @@ private:
         return 0;
     }
 
-    int finish(QProcess &process)
-    {
-        QDeadlineTimer deadline(15000);
-        while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
-            QTest::qWait(20);
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    }
+    int finish(QProcess &process) { return xwin::waitServing(process); }
 
     QStringList args(int x, int y, const QString &path = QStringLiteral("/MenuBar")) const
     {

@@ -70,20 +70,7 @@ private:
         return false;
     }
 
-    // Keeps this process's event loop running meanwhile: it serves the
-    // clipboard that the editor pastes from.
-    int finish(QProcess &process)
-    {
-        QDeadlineTimer deadline(15000);
-        while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
-            QTest::qWait(20);
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    }
+    int finish(QProcess &process) { return xwin::waitServing(process); }
 
     /// Enters @p text into the focused window: typed when it is ASCII,
     /// pasted otherwise (xdotool's remapping of keys for other scripts

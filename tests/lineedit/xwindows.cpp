@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "xwindows.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QTest>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -106,5 +108,18 @@ QString title(Display *dpy, unsigned long window)
 bool xdotool(const QStringList &args)
 {
     return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+}
+
+int waitServing(QProcess &process, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        QTest::qWait(20);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
 }
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
 typedef struct _XDisplay Display;
 
 /// Looks at the windows of other programs on the test display.
@@ -23,4 +24,11 @@ unsigned long transientFor(Display *dpy, unsigned long window);
 QString title(Display *dpy, unsigned long window);
 /// Runs xdotool with @p args on DISPLAY; true on exit status 0.
 bool xdotool(const QStringList &args);
+/**
+ * Waits for @p process to end while this process's event loop keeps
+ * running (it may serve the clipboard or a D-Bus object the program uses).
+ * Returns the exit status, -1 after a time-out (the process is killed), -2
+ * after a crash.
+ */
+int waitServing(QProcess &process, int timeoutMs = 15000);
 }
