@@ -107,7 +107,12 @@ Refusal checkNewName(const QString &name, const QString &directory, bool checkSy
     // A NUL can never be part of a file name, whatever the kind of item.
     if (name.contains(QChar(0)))
         return Refusal::BadSymbols;
-    const int nameBytes = name.toLocal8Bit().size() + 1;
+    // A letter the local encoding cannot hold would reach the file system
+    // as "?": the file would get another name than the one asked for.
+    const QByteArray local = name.toLocal8Bit();
+    if (QString::fromLocal8Bit(local) != name)
+        return Refusal::Unencodable;
+    const int nameBytes = local.size() + 1;
     if (nameBytes > maxNameBytes || nameBytes + 1 + directory.toLocal8Bit().size() > maxPathBytes)
         return Refusal::TooLong;
     return Refusal::Ok;
@@ -124,6 +129,8 @@ QString refusalMessage(Refusal refusal, const QString &startText)
         return tr("Can't rename '%1'.\nDont use symbols \\n \\ / : | < >. \"").arg(startText);
     case Refusal::TooLong:
         return tr("Can't rename '%1'.\nNew name/path is too long.").arg(startText);
+    case Refusal::Unencodable:
+        return tr("Can't rename '%1'.\nThe new name has letters the system's file names can't hold.").arg(startText);
     }
     return QString();
 }

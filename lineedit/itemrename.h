@@ -55,6 +55,7 @@ enum class Refusal {
     LeadingDot,
     BadSymbols,
     TooLong,
+    Unencodable, ///< the local 8-bit encoding has no bytes for some letter
 };
 
 /**

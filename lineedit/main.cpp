@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
             // The display name may hold what a directory name must not
             // ("/", a leading "."): then only the display name changes.
             const ItemRename::Refusal refusal = ItemRename::checkNewName(newText, directory);
-            if (refusal == ItemRename::Refusal::TooLong)
+            if (refusal == ItemRename::Refusal::TooLong || refusal == ItemRename::Refusal::Unencodable)
                 return refuse(refusal);
             if (refusal == ItemRename::Refusal::Ok)
                 finalPath = rename(newPath);

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QSignalSpy>
+#include <QTextCodec>
 
 using ItemRename::Refusal;
 using ItemRename::Result;
@@ -169,6 +170,21 @@ private Q_SLOTS:
         QFETCH(bool, checkSymbols);
         QFETCH(Refusal, refusal);
         QCOMPARE(ItemRename::checkNewName(name, QString(directoryBytes, QLatin1Char('d')), checkSymbols), refusal);
+    }
+
+    void nameOutsideLocalEncoding()
+    {
+        // Given a legacy single-byte locale...
+        QTextCodec *const saved = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        const Refusal cyrillic = ItemRename::checkNewName(QStringLiteral("Отчёт"), m_dir);
+        const Refusal latin = ItemRename::checkNewName(QStringLiteral("Übersicht"), m_dir);
+        const Refusal latinLong = ItemRename::checkNewName(QString(253, QChar(0xFC)), m_dir);
+        QTextCodec::setCodecForLocale(saved);
+        // ...letters it lacks are refused, and its letters count one byte.
+        QCOMPARE(cyrillic, Refusal::Unencodable);
+        QCOMPARE(latin, Refusal::Ok);
+        QCOMPARE(latinLong, Refusal::Ok);
     }
 
     void renameNoReplace_data()
