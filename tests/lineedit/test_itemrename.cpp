@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTextCodec>
+#include <QToolTip>
 
 using ItemRename::Refusal;
 using ItemRename::Result;
@@ -339,6 +340,22 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(&editor, &out);
         QCOMPARE(finished.count(), finishedCount);
         QCOMPARE(int(editor.result()), result);
+    }
+
+    void editorLiveCheckToolTip()
+    {
+        ItemEditor editor;
+        editor.setStartText(QStringLiteral("report.pdf"), 6);
+        editor.enableLiveCheck();
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QTest::keyClicks(&editor, QStringLiteral("a:b"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), ItemRename::liveCheckMessage(QStringLiteral("a:b")));
+        // Fixed again, the tip goes away.
+        QTest::keyClick(&editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&editor, QStringLiteral("fine"));
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void editorIdleTimeout()
