@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "servicemodes.h"
-#include "globals.h"
 #include "startup.h"
 #include "themesettings.h"
 

@@ -46,7 +46,7 @@ const QByteArray s_fullWm = "[WM]\n"
 }
 
 /// The keys of a themerc file, read as plain text.
-QStringList keysOf(const QString &path)
+static QStringList keysOf(const QString &path)
 {
     QStringList result;
     const QList<QByteArray> lines = vyrtest::readFile(path).split('\n');
