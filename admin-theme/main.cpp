@@ -55,6 +55,10 @@ int main(int argc, char **argv)
         return runServiceMode(mode, args, display.isOpen());
     }
 
+    // The window paints with widgets only; loading the GL integration would
+    // double the start-up time and the memory of every start.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     MyApplication app(singleInstanceKey(), argc, argv);
     return runInteractive(app, argc, argv);
 }

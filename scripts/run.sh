@@ -35,6 +35,12 @@ export PATH="$sandbox/root/usr/bin:$PATH"
 export QT_XCB_GL_INTEGRATION=none
 unset VYR_RC_FILE
 
+# A first login gets the window manager's default theme file.
+if [ ! -e "$HOME/.vyr/theme/current.themerc" ]; then
+    mkdir -p "$HOME/.vyr/theme"
+    cp "$sandbox/root/usr/share/vyr/theme/current.themerc" "$HOME/.vyr/theme/current.themerc"
+fi
+
 program="$sandbox/root/usr/bin/vyr-admin-theme"
 recorder="$build/bin/vyr-wm-recorder"
 
