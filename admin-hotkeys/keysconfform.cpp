@@ -26,11 +26,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -61,8 +64,20 @@ QKeySequence sequenceOf(const QString &portable)
     return sequence;
 }
 
+// Qt's native key text differs from the portable one only by translated key
+// names; parsing every key of a large file again is worth avoiding.
+bool keyNamesTranslated()
+{
+    static const bool translated = QCoreApplication::translate("QShortcut", "Ctrl") != QLatin1String("Ctrl")
+        || QCoreApplication::translate("QShortcut", "Space") != QLatin1String("Space")
+        || QCoreApplication::translate("QShortcut", "Shift") != QLatin1String("Shift");
+    return translated;
+}
+
 QString nativeKeyText(const QString &portable)
 {
+    if (!keyNamesTranslated())
+        return portable;
     const QKeySequence sequence = sequenceOf(portable);
     return sequence.isEmpty() ? portable : sequence.toString(QKeySequence::NativeText);
 }
@@ -80,7 +95,6 @@ KeysConfForm::KeysConfForm(QWidget *parent)
     setObjectName(QStringLiteral("KeysConfForm"));
     createActions();
     createWidgets();
-    fillFunctionTree();
     setActionsEnabled(nullptr);
     setModified(false);
     updateTitle();
@@ -94,7 +108,8 @@ KeysConfForm::~KeysConfForm()
 void KeysConfForm::createActions()
 {
     const auto make = [this](const QString &icon, const QString &text, void (KeysConfForm::*slot)()) {
-        auto *action = new QAction(icon.isEmpty() ? QIcon() : QIcon::fromTheme(icon), text, this);
+        auto *action = new QAction(text, this);
+        m_actionIcons.append({action, icon});
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
@@ -112,6 +127,45 @@ void KeysConfForm::createActions()
     editCommandAction->setShortcut(QKeySequence(Qt::Key_Return));
     deleteCommandAction = make(QStringLiteral("edit-delete"), tr("&Delete"), &KeysConfForm::deleteCommand);
     deleteCommandAction->setShortcut(QKeySequence(Qt::Key_Delete));
+}
+
+void KeysConfForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Looking icons up in the icon theme is slow when they are missing, and
+    // so is measuring 2 000 rows: the window goes on screen first and gets
+    // its icons and column widths right after.
+    if ((!m_actionIcons.isEmpty() || m_sizeColumns || m_keyWidget->isHidden() || m_pending) && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool KeysConfForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &KeysConfForm::completeWindow);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void KeysConfForm::completeWindow()
+{
+    for (const auto &entry : qAsConst(m_actionIcons)) {
+        if (entry.first && !entry.second.isEmpty())
+            entry.first->setIcon(QIcon::fromTheme(entry.second));
+    }
+    m_actionIcons.clear();
+    m_keyWidget->show();
+    fillPending();
+    if (m_sizeColumns) {
+        m_sizeColumns = false;
+        m_tree->resizeColumnToContents(ActionColumn);
+        m_tree->resizeColumnToContents(KeyColumn);
+        m_tree->resizeColumnToContents(SourceColumn);
+    }
+    if (windowIcon().cacheKey() == QApplication::windowIcon().cacheKey())
+        setWindowIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-keyboard-khotkeys"),
+                                       QIcon::fromTheme(QStringLiteral("preferences-desktop-keyboard"))));
 }
 
 void KeysConfForm::createWidgets()
@@ -144,6 +198,8 @@ void KeysConfForm::createWidgets()
     keyLayout->addWidget(m_clearKey);
     keyLayout->addStretch();
     m_keyBox->setEnabled(false);
+    // Shown with the icons once the window is up (see completeWindow()).
+    m_keyWidget->hide();
     layout->addWidget(m_keyBox);
     setCentralWidget(central);
 
@@ -181,17 +237,13 @@ void KeysConfForm::createWidgets()
 
 QTreeWidgetItem *KeysConfForm::makeRow(const HotkeyRow &row)
 {
-    auto *item = new QTreeWidgetItem;
-    item->setText(ActionColumn, row.action);
+    auto *item = new QTreeWidgetItem({row.action, nativeKeyText(row.key), row.function});
     if (!row.rawKey.isNull()) {
         item->setData(ActionColumn, RawKeyRole, row.rawKey);
         item->setData(ActionColumn, RawValueRole, row.rawValue);
     }
-    item->setText(FunctionColumn, row.function);
-    if (!row.key.isEmpty()) {
-        item->setText(KeyColumn, nativeKeyText(row.key));
+    if (!row.key.isEmpty())
         item->setData(KeyColumn, KeyRole, row.key);
-    }
     if (row.source != HotkeySource::None)
         setRowSource(item, row.source);
     return item;
@@ -282,15 +334,29 @@ bool KeysConfForm::loadKeyFile(const QString &path)
     m_currentFile = path;
     updateTitle();
     m_disabledKeys = loaded.disabledKeys;
-    populate(loaded);
+    if (m_fillWhenShown && !isVisible()) {
+        m_pending = std::make_unique<HotkeyBindings>(loaded);
+    } else {
+        m_pending.reset();
+        populate(loaded);
+    }
     loaded.groups.clear();
     m_loaded = loaded;
     setModified(false);
     return true;
 }
 
+void KeysConfForm::fillPending()
+{
+    if (!m_pending)
+        return;
+    const std::unique_ptr<HotkeyBindings> pending = std::move(m_pending);
+    populate(*pending);
+}
+
 bool KeysConfForm::saveKeyFile()
 {
+    fillPending();
     if (!m_modified)
         return true;
     if (m_currentFile.isEmpty())
@@ -327,10 +393,9 @@ void KeysConfForm::restoreSettings()
     restoreState(settings.value(QStringLiteral("/MainWinState")).toByteArray());
     const QByteArray header = settings.value(QStringLiteral("/HeaderState")).toByteArray();
     if (header.isEmpty() || !m_tree->header()->restoreState(header)) {
-        m_tree->resizeColumnToContents(ActionColumn);
-        m_tree->resizeColumnToContents(KeyColumn);
-        m_tree->resizeColumnToContents(SourceColumn);
         m_tree->setColumnHidden(FunctionColumn, true);
+        // Measuring every row's text takes a while: done once the window shows.
+        m_sizeColumns = true;
     }
 }
 
@@ -515,6 +580,7 @@ void KeysConfForm::opt_nokeys_checked()
 
 void KeysConfForm::newCommand()
 {
+    fillPending();
     m_keyBox->setEnabled(false);
     SelectCommandDialog dialog(this);
     const bool accepted = dialog.exec() == QDialog::Accepted;

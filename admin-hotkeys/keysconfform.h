@@ -6,6 +6,9 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
 
 class KKeySequenceWidget;
 class QAction;
@@ -49,6 +52,13 @@ public:
     QRadioButton *clearKeyButton() const { return m_clearKey; }
     QTreeWidgetItem *commandGroupItem() const { return m_commandGroup; }
     QMenu *contextMenu() const { return m_contextMenu; }
+
+    /**
+     * With @p deferred, a file loaded while the window is not shown yet
+     * fills the tree only once the window is on screen: a large file then
+     * does not hold up the window's first appearance.
+     */
+    void setFillWhenShown(bool deferred) { m_fillWhenShown = deferred; }
 
     /// The tree as bindings (what a save writes).
     HotkeyBindings bindings() const;
@@ -95,9 +105,14 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
+    /// Icons and first column widths, once the window is shown.
+    void completeWindow();
+    void fillPending();
     void createWidgets();
     void populate(const HotkeyBindings &bindings);
     void setModified(bool modified);
@@ -133,4 +148,9 @@ private:
     QString m_startFile;
     bool m_modified = false;
     bool m_closing = false;
+    bool m_sizeColumns = false;
+    bool m_fillWhenShown = false;
+    std::unique_ptr<HotkeyBindings> m_pending; ///< loaded, not yet in the tree
+    QList<QPair<QPointer<QAction>, QString>> m_actionIcons; ///< icons still to load
+
 };

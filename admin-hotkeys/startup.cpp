@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -23,8 +22,7 @@ int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfFor
     }
 
     window = std::make_unique<KeysConfForm>();
-    window->setWindowIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-keyboard-khotkeys"),
-                                           QIcon::fromTheme(QStringLiteral("preferences-desktop-keyboard"))));
+    window->setFillWhenShown(true);
 
     // An unexpanded placeholder of a desktop entry ("%f") names no file.
     QString path = first.startsWith(QLatin1Char('%')) ? QString() : first;

@@ -265,8 +265,10 @@ QString keyFileToText(const QString &fileKey)
     static const QRegularExpression noneMarker(QStringLiteral("None\\+"));
     // All digits of a placeholder: None12 is a command without key, not the key "2".
     static const QRegularExpression nonePlaceholder(QStringLiteral("None[0-9]+"));
-    text.remove(noneMarker);
-    text.remove(nonePlaceholder);
+    if (text.contains(QLatin1String("None"))) {
+        text.remove(noneMarker);
+        text.remove(nonePlaceholder);
+    }
     if (text == QLatin1String("XF86Calculator"))
         return QStringLiteral("Calculator");
     const QString qt = VyrKeyServer::KeyStringXToQt(text);

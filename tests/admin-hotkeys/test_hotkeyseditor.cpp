@@ -162,6 +162,29 @@ private Q_SLOTS:
         QVERIFY(!w.isModified());
     }
 
+    // The program shows its window before filling a large tree.
+    void treeFilledOnceShown()
+    {
+        KeysConfForm w;
+        w.setFillWhenShown(true);
+        QVERIFY(w.init(userKeyFilePath()));
+        QCOMPARE(w.tree()->topLevelItemCount(), 0);
+        w.show();
+        QTRY_COMPARE(w.tree()->topLevelItemCount(), 13);
+        QCOMPARE(keyOf(rowOf(w.tree(), "VYRWM_LOCK")), QStringLiteral("Ctrl+Alt+L"));
+        QVERIFY(w.keyWidget()->isVisible());
+        QVERIFY(w.tree()->columnWidth(KeysConfForm::ActionColumn) > 0);
+
+        // A save before the tree is filled writes the file's bindings.
+        KeysConfForm early;
+        early.setFillWhenShown(true);
+        QVERIFY(early.init(userKeyFilePath()));
+        early.fileChanged();
+        QVERIFY(early.saveKeyFile());
+        QCOMPARE(entriesOf(userKeyFilePath()),
+                 QList<QPair<QByteArray, QByteArray>>({{"Ctrl|Alt|l", "VYRWM_LOCK"}}));
+    }
+
     void keyConflict_data()
     {
         QTest::addColumn<QString>("stored");
