@@ -181,8 +181,8 @@ private Q_SLOTS:
         QVERIFY(early.init(userKeyFilePath()));
         early.fileChanged();
         QVERIFY(early.saveKeyFile());
-        QCOMPARE(entriesOf(userKeyFilePath()),
-                 QList<QPair<QByteArray, QByteArray>>({{"Ctrl|Alt|l", "VYRWM_LOCK"}}));
+        const QList<QPair<QByteArray, QByteArray>> expected{{"Ctrl|Alt|l", "VYRWM_LOCK"}};
+        QCOMPARE(entriesOf(userKeyFilePath()), expected);
     }
 
     void keyConflict_data()
