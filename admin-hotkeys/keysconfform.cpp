@@ -561,15 +561,20 @@ bool KeysConfForm::isKeyPresent(const QKeySequence &sequence, bool warnuser)
     return false;
 }
 
+void KeysConfForm::disableSystemKey(const QTreeWidgetItem *item)
+{
+    const QString key = item->data(KeyColumn, KeyRole).toString();
+    if (item->data(SourceColumn, SourceRole).toString() == systemSource && !key.isEmpty()
+        && !m_disabledKeys.contains(key))
+        m_disabledKeys.append(key);
+}
+
 void KeysConfForm::opt_nokeys_checked()
 {
     QTreeWidgetItem *item = m_tree->currentItem();
     if (!item || isGroupRow(item))
         return;
-    const QString key = item->data(KeyColumn, KeyRole).toString();
-    if (item->data(SourceColumn, SourceRole).toString() == systemSource && !key.isEmpty()
-        && !m_disabledKeys.contains(key))
-        m_disabledKeys.append(key);
+    disableSystemKey(item);
     setRowKey(item, QString());
     setRowSource(item, HotkeySource::User);
     fileChanged();
@@ -652,10 +657,7 @@ void KeysConfForm::deleteCommand()
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    const QString key = item->data(KeyColumn, KeyRole).toString();
-    if (item->data(SourceColumn, SourceRole).toString() == systemSource && !key.isEmpty()
-        && !m_disabledKeys.contains(key))
-        m_disabledKeys.append(key);
+    disableSystemKey(item);
     QTreeWidgetItem *parent = item->parent();
     delete item;
     m_tree->setCurrentItem(parent);
@@ -763,12 +765,17 @@ void KeysConfForm::fileOpen()
     const QString name = askFileName(false);
     if (name.isEmpty())
         return;
-    if (!loadKeyFile(name)) {
-        // The file stays untouched and the editor keeps the previous one.
-        QMessageBox::warning(this, tr("Attention"), tr("Can't parse file:\n%1").arg(name));
-        return;
-    }
-    fileChanged();
+    if (loadOrWarn(name))
+        fileChanged();
+}
+
+bool KeysConfForm::loadOrWarn(const QString &path)
+{
+    if (loadKeyFile(path))
+        return true;
+    // The file stays untouched and the editor keeps the previous one.
+    QMessageBox::warning(this, tr("Attention"), tr("Can't parse file:\n%1").arg(path));
+    return false;
 }
 
 void KeysConfForm::fileSaveAs()
@@ -801,11 +808,8 @@ void KeysConfForm::fileRestore()
         QMessageBox::warning(this, tr("Error"), tr("Can't restore file %1 from %2").arg(user, system));
         return;
     }
-    if (!loadKeyFile(user)) {
-        QMessageBox::warning(this, tr("Attention"), tr("Can't parse file:\n%1").arg(user));
-        return;
-    }
-    fileChanged();
+    if (loadOrWarn(user))
+        fileChanged();
 }
 
 void KeysConfForm::fileApply()

@@ -124,6 +124,8 @@ private:
     /// Lets the user choose a file name for New file and Save As, copies the
     /// current file there and makes it current.
     bool chooseNewFile();
+    /// loadKeyFile() with a warning when the file cannot be read.
+    bool loadOrWarn(const QString &path);
     QString askFileName(bool forSaving);
     QTreeWidgetItem *selectedOrCurrent() const;
     bool isCommandRow(const QTreeWidgetItem *item) const;
@@ -131,6 +133,8 @@ private:
     void setRowKey(QTreeWidgetItem *item, const QString &portableKey);
     void setRowSource(QTreeWidgetItem *item, HotkeySource source);
     void showKeyOf(QTreeWidgetItem *item);
+    /// A system row's key goes to the disabled-key list when the row loses it.
+    void disableSystemKey(const QTreeWidgetItem *item);
     QTreeWidgetItem *makeRow(const HotkeyRow &row);
     bool sameFile(const QString &a, const QString &b) const;
 

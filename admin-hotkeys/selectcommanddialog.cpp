@@ -101,19 +101,18 @@ void SelectCommandDialog::selectCommandFile()
         if (!chosen || dialog.selectedFiles().isEmpty())
             return;
         const QFileInfo file(dialog.selectedFiles().constFirst());
+        const auto chooseAnother = [this](const QString &title, const QString &text) {
+            return QMessageBox::warning(this, title, text, QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+        };
         if (!file.exists()) {
-            if (QMessageBox::warning(this, tr("File doesn't exist"),
-                                     tr("File you have selected doesn't exist. Do you want to choose another one?"),
-                                     QMessageBox::Yes | QMessageBox::Cancel)
-                == QMessageBox::Yes)
+            if (chooseAnother(tr("File doesn't exist"),
+                              tr("File you have selected doesn't exist. Do you want to choose another one?")))
                 continue;
             return;
         }
         if (!file.isFile() || !file.isExecutable()) {
-            if (QMessageBox::warning(this, tr("File isn't executable"),
-                                     tr("You can't exec selected file. Do you want to choose another one?"),
-                                     QMessageBox::Yes | QMessageBox::Cancel)
-                == QMessageBox::Yes)
+            if (chooseAnother(tr("File isn't executable"),
+                              tr("You can't exec selected file. Do you want to choose another one?")))
                 continue;
             return;
         }
