@@ -135,7 +135,8 @@ void KeysConfForm::showEvent(QShowEvent *event)
     // Looking icons up in the icon theme is slow when they are missing, and
     // so is measuring 2 000 rows: the window goes on screen first and gets
     // its icons and column widths right after.
-    if ((!m_actionIcons.isEmpty() || m_sizeColumns || m_keyWidget->isHidden() || m_pending) && windowHandle())
+    if ((!m_actionIcons.isEmpty() || m_sizeColumns || m_keyWidget->isHidden() || !m_pendingLoad.first.isEmpty())
+        && windowHandle())
         windowHandle()->installEventFilter(this);
 }
 
@@ -321,6 +322,25 @@ bool KeysConfForm::loadKeyFile(const QString &path)
     if (path.isEmpty())
         return false;
     const QString systemFile = sameFile(path, userKeyFilePath()) ? systemKeyFilePath() : QString();
+    if (!m_fillWhenShown || isVisible())
+        return loadNow(path, systemFile);
+    // Only the test that decides whether the file can be edited runs now;
+    // reading it into the tree waits until the window is on screen.
+    QString error;
+    if (!keyFileHasSection(path, &error)) {
+        printDiagnostic(error);
+        return false;
+    }
+    m_pendingLoad = {path, systemFile};
+    m_currentFile = path;
+    updateTitle();
+    m_disabledKeys.clear();
+    setModified(false);
+    return true;
+}
+
+bool KeysConfForm::loadNow(const QString &path, const QString &systemFile)
+{
     HotkeyBindings loaded;
     QString error;
     QString warning;
@@ -334,12 +354,7 @@ bool KeysConfForm::loadKeyFile(const QString &path)
     m_currentFile = path;
     updateTitle();
     m_disabledKeys = loaded.disabledKeys;
-    if (m_fillWhenShown && !isVisible()) {
-        m_pending = std::make_unique<HotkeyBindings>(loaded);
-    } else {
-        m_pending.reset();
-        populate(loaded);
-    }
+    populate(loaded);
     loaded.groups.clear();
     m_loaded = loaded;
     setModified(false);
@@ -348,10 +363,17 @@ bool KeysConfForm::loadKeyFile(const QString &path)
 
 void KeysConfForm::fillPending()
 {
-    if (!m_pending)
+    if (m_pendingLoad.first.isEmpty())
         return;
-    const std::unique_ptr<HotkeyBindings> pending = std::move(m_pending);
-    populate(*pending);
+    const auto pending = m_pendingLoad;
+    m_pendingLoad = {};
+    if (loadNow(pending.first, pending.second))
+        return;
+    // The file changed in the moment since it was found editable: nothing
+    // may be saved over it.
+    m_currentFile.clear();
+    updateTitle();
+    QMessageBox::warning(this, tr("Attention"), tr("Can't parse file:\n%1").arg(pending.first));
 }
 
 bool KeysConfForm::saveKeyFile()

@@ -54,9 +54,10 @@ public:
     QMenu *contextMenu() const { return m_contextMenu; }
 
     /**
-     * With @p deferred, a file loaded while the window is not shown yet
-     * fills the tree only once the window is on screen: a large file then
-     * does not hold up the window's first appearance.
+     * With @p deferred, a file loaded while the window is not shown yet is
+     * only checked (readable, with its section) and read into the tree once
+     * the window is on screen: a large file then does not hold up the
+     * window's first appearance.
      */
     void setFillWhenShown(bool deferred) { m_fillWhenShown = deferred; }
 
@@ -113,6 +114,7 @@ private:
     /// Icons and first column widths, once the window is shown.
     void completeWindow();
     void fillPending();
+    bool loadNow(const QString &path, const QString &systemFile);
     void createWidgets();
     void populate(const HotkeyBindings &bindings);
     void setModified(bool modified);
@@ -154,7 +156,7 @@ private:
     bool m_closing = false;
     bool m_sizeColumns = false;
     bool m_fillWhenShown = false;
-    std::unique_ptr<HotkeyBindings> m_pending; ///< loaded, not yet in the tree
+    QPair<QString, QString> m_pendingLoad; ///< file and system file still to read into the tree
     QList<QPair<QPointer<QAction>, QString>> m_actionIcons; ///< icons still to load
 
 };

@@ -8,6 +8,10 @@
 
 int main(int argc, char *argv[])
 {
+    // A widgets window needs no OpenGL: without Qt's GL integration the
+    // editor starts in about half the time.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     MyApplication app(vyrDisplayKey() + QStringLiteral("vyr-admin-hotkeys"), argc, argv);
     if (app.isRunning()) {
         app.sendMessage(QStringLiteral("show"), 5000);

@@ -246,6 +246,30 @@ bool HotkeyBindings::save(const QString &path, bool userRowsOnly, QString *error
     return vyrWriteFileAtomically(path, serialize(base, userRowsOnly), error);
 }
 
+bool keyFileHasSection(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = path.isEmpty() ? tr("No file given.") : tr("Can't read %1.").arg(path);
+        return false;
+    }
+    QByteArray data = file.readAll();
+    // The INI parser sees nothing after a NUL byte.
+    const int nul = data.indexOf('\0');
+    if (nul >= 0)
+        data.truncate(nul);
+    for (QByteArray line : data.split('\n')) {
+        line = line.trimmed();
+        if (line.startsWith('[') && line.endsWith(']')
+            && line.mid(1, line.size() - 2).trimmed().toLower() == QByteArray(shortCutKeysSection).toLower())
+            return true;
+    }
+    if (error)
+        *error = tr("%1 has no [ShortCutKeys] section.").arg(path);
+    return false;
+}
+
 QString unquoted(const QString &text)
 {
     if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))

@@ -86,6 +86,13 @@ public:
     QByteArray serialize(const QByteArray &base, bool userRowsOnly) const;
 };
 
+/**
+ * A quick test whether load() will accept @p path: it can be read and has a
+ * [ShortCutKeys] section line before any NUL byte. False with a reason in
+ * @p error otherwise.
+ */
+bool keyFileHasSection(const QString &path, QString *error = nullptr);
+
 /// The key text (Qt portable text) of a file key: quotes removed, "|" as
 /// "+", the None markers dropped, known X key strings converted.
 QString keyFileToText(const QString &fileKey);

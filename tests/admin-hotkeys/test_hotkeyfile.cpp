@@ -383,6 +383,8 @@ private Q_SLOTS:
         QString error;
         QCOMPARE(b.load(path("f"), QString(), &error), loads);
         QCOMPARE(vyrtest::readFile(path("f")), data);
+        // The quick test at start-up agrees with the full reading.
+        QCOMPARE(keyFileHasSection(path("f")), loads);
         if (!loads) {
             QVERIFY(!error.isEmpty());
             return;

@@ -185,6 +185,26 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(userKeyFilePath()), expected);
     }
 
+    // The file was found editable at start but broke before the window
+    // showed: it is reported and nothing is saved over it.
+    void deferredFileBrokeMeanwhile()
+    {
+        KeysConfForm w;
+        w.setFillWhenShown(true);
+        QVERIFY(w.init(userKeyFilePath()));
+        QVERIFY(vyrtest::writeFile(userKeyFilePath(), "garbage\n"));
+        ModalAnswers answers;
+        answers.answer(QMessageBox::Ok);
+        answers.answer(QMessageBox::Ok);
+        w.show();
+        QTRY_COMPARE(answers.boxes, QStringList{QStringLiteral("Attention|Can't parse file:\n") + userKeyFilePath()});
+        QCOMPARE(w.currentFile(), QString());
+        w.fileChanged();
+        w.fileSave();
+        QCOMPARE(answers.boxes.value(1), QStringLiteral("Error|Can't save in file "));
+        QCOMPARE(vyrtest::readFile(userKeyFilePath()), QByteArray("garbage\n"));
+    }
+
     void keyConflict_data()
     {
         QTest::addColumn<QString>("stored");

@@ -6,6 +6,8 @@
 # window with the shipped system file and a user file of 2 000 bindings,
 # against a floor program showing a QTreeWidget with as many rows.
 # Usage: startup-bench.sh BUILD_DIR [RUNS]   (needs DISPLAY, e.g. under xvfb-run)
+# Both programs run with QT_XCB_GL_INTEGRATION=none (the editor sets it for
+# itself); BENCH_DEFAULT_ENV=1 leaves the variable unset, as a user starts them.
 set -euo pipefail
 build=${1:?build dir}
 runs=${2:-15}
@@ -14,7 +16,12 @@ bin="$build/bin"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_RUNTIME_DIR="$tmp/rt" VYR_SYSROOT="$tmp/sys"
-export QT_XCB_GL_INTEGRATION=none LC_ALL=C.UTF-8
+export LC_ALL=C.UTF-8
+if [ -z "${BENCH_DEFAULT_ENV:-}" ]; then
+    export QT_XCB_GL_INTEGRATION=none
+else
+    unset QT_XCB_GL_INTEGRATION
+fi
 mkdir -p "$HOME/.vyr" "$XDG_RUNTIME_DIR" "$VYR_SYSROOT/usr/share"
 chmod 700 "$XDG_RUNTIME_DIR"
 cp -r "$src/data/share/vyr" "$VYR_SYSROOT/usr/share/"
@@ -49,14 +56,17 @@ test "$(grep -c = "$HOME/.vyr/keyshortcutrc")" -eq 2000
 rows=$((13 + 153 + 2000 + $(grep -c '=' "$VYR_SYSROOT/usr/share/vyr/keyshortcutrc")))
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-editor=() floor=()
+editor=() floor=() floorkf=()
 for ((i = 0; i < runs; i++)); do
     editor+=("$("$bin/hotkeys-mapwait" "$bin/vyr-admin-hotkeys" 2>/dev/null)")
     floor+=("$("$bin/hotkeys-mapwait" "$bin/hotkeys-floortree" "$rows" 2>/dev/null)")
+    floorkf+=("$("$bin/hotkeys-mapwait" "$bin/hotkeys-floortree-kxmlgui" "$rows" 2>/dev/null)")
 done
 me=$(printf '%s\n' "${editor[@]}" | median)
 mf=$(printf '%s\n' "${floor[@]}" | median)
+mk=$(printf '%s\n' "${floorkf[@]}" | median)
 echo "runs: $runs, rows: $rows"
 echo "vyr-admin-hotkeys median: $me ms"
 echo "floor (QTreeWidget) median: $mf ms"
+echo "floor linked with KXmlGui median: $mk ms"
 awk -v e="$me" -v f="$mf" 'BEGIN {r = e / f; printf "ratio: %.2f (limit 1.30)\n", r; exit (r <= 1.3) ? 0 : 1}'
