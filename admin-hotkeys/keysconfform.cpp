@@ -322,8 +322,10 @@ bool KeysConfForm::loadKeyFile(const QString &path)
     if (path.isEmpty())
         return false;
     const QString systemFile = sameFile(path, userKeyFilePath()) ? systemKeyFilePath() : QString();
-    if (!m_fillWhenShown || isVisible())
+    if (!m_fillWhenShown || isVisible()) {
+        m_pendingLoad = {};
         return loadNow(path, systemFile);
+    }
     // Only the test that decides whether the file can be edited runs now;
     // reading it into the tree waits until the window is on screen.
     QString error;
@@ -753,6 +755,7 @@ QString KeysConfForm::askFileName(bool forSaving)
 
 bool KeysConfForm::chooseNewFile()
 {
+    fillPending();
     const QString name = askFileName(true);
     if (name.isEmpty())
         return false;

@@ -443,7 +443,10 @@ private Q_SLOTS:
         QFile::setPermissions(vyrtest::home(), QFile::permissions(vyrtest::home()) | QFileDevice::ExeOther);
         HotkeyBindings b;
         QVERIFY(b.load(dir + "/keys", QString()));
-        b.commandGroup().rows.append(HotkeyRow{QStringLiteral("xterm"), QString(), execCommandId()});
+        HotkeyRow command;
+        command.action = QStringLiteral("xterm");
+        command.function = execCommandId();
+        b.commandGroup().rows.append(command);
         {
             vyrtest::AsOrdinaryUser user;
             QString error;
