@@ -8,6 +8,7 @@
 #include <myapplication.h>
 #include <selectcommanddialog.h>
 #include <startup.h>
+#include <vyrhelpmenu.h>
 #include <vyrinidocument.h>
 #include <vyrmenudialog.h>
 #include <vyrpaths.h>
@@ -22,6 +23,8 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
@@ -203,6 +206,36 @@ private Q_SLOTS:
         w.fileSave();
         QCOMPARE(answers.boxes.value(1), QStringLiteral("Error|Can't save in file "));
         QCOMPARE(vyrtest::readFile(userKeyFilePath()), QByteArray("garbage\n"));
+    }
+
+    void menusAndToolBar()
+    {
+        KeysConfForm w;
+        const QList<QAction *> bar = w.menuBar()->actions();
+        QCOMPARE(bar.size(), 2);
+        QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
+        QList<QAction *> file = bar[0]->menu()->actions();
+        QVERIFY(file.size() == 8 && file[6]->isSeparator());
+        file.removeAt(6);
+        QCOMPARE(file, QList<QAction *>({w.fileNewAction, w.fileOpenAction, w.fileRestoreAction, w.fileSaveAction,
+                                         w.fileSaveAsAction, w.fileApplyAction, w.fileExitAction}));
+        QVERIFY(qobject_cast<VyrHelpMenu *>(bar[1]->menu()));
+        auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("toolbar"));
+        QVERIFY(toolbar);
+        QCOMPARE(toolbar->windowTitle(), QStringLiteral("Actions toolbar"));
+        QList<QAction *> tools = toolbar->actions();
+        QVERIFY(tools.size() == 11 && tools[6]->isSeparator());
+        tools.removeAt(6);
+        QCOMPARE(tools, QList<QAction *>({w.fileNewAction, w.fileOpenAction, w.fileRestoreAction, w.fileSaveAction,
+                                          w.fileSaveAsAction, w.fileApplyAction, w.newCommandAction,
+                                          w.cloneCommandAction, w.editCommandAction, w.deleteCommandAction}));
+        QCOMPARE(w.editCommandAction->shortcut(), QKeySequence(Qt::Key_Return));
+        QCOMPARE(w.deleteCommandAction->shortcut(), QKeySequence(Qt::Key_Delete));
+        // Without an installed page the help entry says so instead of failing silently.
+        ModalAnswers answers;
+        answers.answer(QMessageBox::Ok);
+        qobject_cast<VyrHelpMenu *>(bar[1]->menu())->helpAction()->trigger();
+        QCOMPARE(answers.boxes.size(), 1);
     }
 
     void keyConflict_data()
