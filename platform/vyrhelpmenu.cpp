@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrhelpmenu.h"
 #include "vyrhelp.h"
+#include "vyrinit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,10 +14,10 @@ VyrHelpMenu::VyrHelpMenu(QWidget *parent)
     : QMenu(tr("&Help"), parent)
 {
     setObjectName(QStringLiteral("helpMenu"));
-    m_help = addAction(QIcon::fromTheme(QStringLiteral("help-contents")), tr("%1 &Handbook").arg(QGuiApplication::applicationDisplayName()));
+    m_help = addAction(QIcon::fromTheme(QStringLiteral("help-contents")), tr("%1 &Handbook").arg(vyrProgramDescription()));
     m_help->setShortcut(QKeySequence::HelpContents);
     addSeparator();
-    m_about = addAction(QIcon::fromTheme(QStringLiteral("help-about")), tr("&About %1").arg(QGuiApplication::applicationDisplayName()));
+    m_about = addAction(QIcon::fromTheme(QStringLiteral("help-about")), tr("&About %1").arg(vyrProgramDescription()));
     connect(m_help, &QAction::triggered, this, &VyrHelpMenu::showHelp);
     connect(m_about, &QAction::triggered, this, &VyrHelpMenu::showAbout);
 }
@@ -30,8 +31,8 @@ void VyrHelpMenu::showHelp()
 void VyrHelpMenu::showAbout()
 {
     const QString text = tr("<h3>%1</h3><p>%2 %3</p><p>Part of the Vyr desktop.</p>")
-                             .arg(QGuiApplication::applicationDisplayName().toHtmlEscaped(),
+                             .arg(vyrProgramDescription().toHtmlEscaped(),
                                   QCoreApplication::applicationName().toHtmlEscaped(),
                                   QCoreApplication::applicationVersion().toHtmlEscaped());
-    QMessageBox::about(parentWidget(), tr("About %1").arg(QGuiApplication::applicationDisplayName()), text);
+    QMessageBox::about(parentWidget(), tr("About %1").arg(vyrProgramDescription()), text);
 }

@@ -19,7 +19,7 @@ packages=(
     libdbus-1-dev
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
-    librsvg2-bin sox imagemagick hicolor-icon-theme
+    librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
 )
 
 missing=()

@@ -164,9 +164,6 @@ int runInteractive(MyApplication &app, int argc, char **argv)
 
     queryIntegrityLevel();
     vyrInit(QStringLiteral("2.8.20+ci17"), QStringLiteral("Vyr theme editor"));
-    // Qt appends a non-empty display name to every window title; the
-    // desktop finds this program's windows by their exact titles.
-    QGuiApplication::setApplicationDisplayName(QLatin1String(""));
 
     if (!args.isEmpty() && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
         std::printf("%s\n", translatedUsageText().toLocal8Bit().constData());
