@@ -28,7 +28,8 @@ cmake --install "$build" --prefix "$sandbox/root/usr" >/dev/null
 export HOME="$sandbox/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 export XDG_RUNTIME_DIR="$sandbox/runtime"
-export XDG_DATA_DIRS="$sandbox/root/usr/share"
+# The suite's own data first; icons, fonts and the MIME database from the system.
+export XDG_DATA_DIRS="$sandbox/root/usr/share:/usr/local/share:/usr/share"
 export XDG_CONFIG_DIRS="$sandbox/root/etc/xdg"
 export VYR_SYSROOT="$sandbox/root"
 export PATH="$sandbox/root/usr/bin:$PATH"
