@@ -13,6 +13,13 @@
 #include <string>
 #include <vector>
 
+// A value is one line and SimpleIni stops at a NUL byte: what cannot be
+// stored faithfully is dropped or folded into blanks.
+static QByteArray storable(const QByteArray &value)
+{
+    return QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+}
+
 struct VyrIniDocument::Private {
     explicit Private(CaseMode mode)
     {
@@ -109,14 +116,13 @@ QByteArray VyrIniDocument::value(const QByteArray &section, const QByteArray &ke
 
 void VyrIniDocument::setValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
-    // SimpleIni stops at a NUL byte; such a value cannot be stored faithfully.
-    const QByteArray clean = QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+    const QByteArray clean = storable(value);
     d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, true); });
 }
 
 void VyrIniDocument::addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
-    const QByteArray clean = QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+    const QByteArray clean = storable(value);
     d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, false); });
 }
 
