@@ -17,6 +17,7 @@
 #include <KSharedConfig>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -183,13 +184,19 @@ void notifySession(const QString &scheme)
 }
 }
 
-int runApplyColorScheme(const QString &scheme, bool withDisplay)
+int runApplyColorScheme(const QString &schemeArgument, bool withDisplay)
 {
     Stores stores;
+    // KConfig looks a relative name up among the configuration directories,
+    // not in the working directory, and the palette file must name the
+    // scheme wherever it is read from later.
+    const QString scheme = QDir::isRelativePath(schemeArgument) && !schemeArgument.isEmpty()
+        ? QFileInfo(schemeArgument).absoluteFilePath()
+        : schemeArgument;
     const QString schemeFile = schemeFilePath(scheme);
     const QFileInfo schemeInfo(schemeFile);
     if (!schemeInfo.isFile()) {
-        report("vyr-admin-theme: no color scheme file %s\n", scheme);
+        report("vyr-admin-theme: no color scheme file %s\n", schemeArgument);
         return 2;
     }
     if (!scheme.contains(QLatin1String("00-generated-"))) {

@@ -292,6 +292,26 @@ private Q_SLOTS:
         QCOMPARE(variables(palettePath()).value(QStringLiteral("ColorScheme")), scheme);
     }
 
+    void relativeSchemePath()
+    {
+        // A scheme named relative to the working directory is the file there,
+        // and the files name it by its absolute path.
+        const QString dir = vyrtest::home() + QStringLiteral("/schemes");
+        QVERIFY(vyrtest::writeFile(dir + QStringLiteral("/Mine.colors"),
+                                   withWmValue(vyrtest::readFile(vyrtest::sysPath(s_dark)), "activeWindowHeader",
+                                               "1,2,3")));
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir));
+        const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), QStringLiteral("Mine.colors")});
+        QDir::setCurrent(previous);
+        QCOMPARE(r.exitCode, 0);
+        const QString absolute = dir + QStringLiteral("/Mine.colors");
+        QCOMPARE(variables(themePath()).value(QStringLiteral("TitlebarActiveColor")), QStringLiteral("#010203"));
+        QCOMPARE(variables(palettePath()).value(QStringLiteral("ColorScheme")), absolute);
+        QCOMPARE(variables(configPath(QStringLiteral("breezerc"))).value(QStringLiteral("ColorScheme")), absolute);
+        QCOMPARE(trolltechList(QStringLiteral("active")).at(12), QStringLiteral("#5a91bd"));
+    }
+
     void missingScheme_data()
     {
         QTest::addColumn<QString>("scheme");
