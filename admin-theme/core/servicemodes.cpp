@@ -199,6 +199,12 @@ int runApplyColorScheme(const QString &schemeArgument, bool withDisplay)
         report("vyr-admin-theme: no color scheme file %s\n", schemeArgument);
         return 2;
     }
+    // The path is written into line-based files and the window manager's
+    // command line, where a line break would start lines of its own.
+    if (scheme.contains(QLatin1Char('\n')) || scheme.contains(QLatin1Char('\r'))) {
+        report("vyr-admin-theme: color scheme path %s holds a line break, not applied\n", scheme);
+        return 2;
+    }
     if (!scheme.contains(QLatin1String("00-generated-"))) {
         const QString current = stores.palette->value(QStringLiteral("ColorScheme"), defaultColourScheme()).toString();
         if (current == scheme) {

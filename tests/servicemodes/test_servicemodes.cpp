@@ -312,6 +312,30 @@ private Q_SLOTS:
         QCOMPARE(trolltechList(QStringLiteral("active")).at(12), QStringLiteral("#5a91bd"));
     }
 
+    void lineBreakInSchemePath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("line feed") << QStringLiteral("Evil\nVYRWM_LOGOUT\n.colors");
+        QTest::newRow("carriage return") << QStringLiteral("Evil\rPrimaryColor=#000000.colors");
+    }
+    void lineBreakInSchemePath()
+    {
+        // Such a name would add lines to the palette file and commands for the
+        // window manager.
+        QFETCH(QString, name);
+        const QString scheme = vyrtest::home() + QLatin1Char('/') + name;
+        QVERIFY(vyrtest::writeFile(scheme, vyrtest::readFile(vyrtest::sysPath(s_dark))));
+        WmRecorder recorder;
+        QVERIFY(recorder.start());
+        const QMap<QString, QDateTime> before = homeTimes();
+        const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), scheme}, true);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains("holds a line break"), r.err.constData());
+        QCOMPARE(homeTimes(), before);
+        QTest::qWait(200);
+        QCOMPARE(recorder.lines(), QStringList());
+    }
+
     void missingScheme_data()
     {
         QTest::addColumn<QString>("scheme");
