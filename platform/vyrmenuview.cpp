@@ -34,17 +34,20 @@ void VyrMenuView::setCollection(VyrMenuCollection *collection, bool showHidden)
 void VyrMenuView::refresh()
 {
     const VyrMenuItem *selected = selectedMenuItem();
-    QSet<QString> expanded;
+    // Rows are remembered by their item's address only: the collection may
+    // already have freed the item of a row (a deleted submenu), so the rows'
+    // items must not be read here.
+    QSet<const VyrMenuItem *> expanded;
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
         if ((*it)->isExpanded())
-            expanded.insert(itemOf(*it)->relativePath());
+            expanded.insert(itemOf(*it));
     }
     const QSignalBlocker blocker(this);
     clear();
     if (m_collection)
         addChildren(nullptr, m_collection->root());
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        if (expanded.contains(itemOf(*it)->relativePath()))
+        if (expanded.contains(itemOf(*it)))
             (*it)->setExpanded(true);
     }
     selectMenuItem(selected);

@@ -173,6 +173,24 @@ private Q_SLOTS:
         QVERIFY(dialog.isModified());
     }
 
+    // Deleting an open submenu rebuilds the tree while the submenu's rows
+    // still point at the freed items (the test runs with freed memory
+    // scribbled over, see CMakeLists.txt).
+    void deleteOpenSubmenu()
+    {
+        VyrMenuDialog dialog(m_dir, 32, true, true);
+        dialog.show();
+        QVERIFY(dialog.view()->showAndSelect(m_dir + "/Sub/deep.desktop"));
+        QVERIFY(dialog.view()->showAndSelect(m_dir + "/Sub/.directory"));
+        QVERIFY(dialog.view()->currentItem()->isExpanded());
+        find<QPushButton>(dialog, "deleteButton")->click();
+        QVERIFY(!dialog.view()->showAndSelect(m_dir + "/Sub/deep.desktop"));
+        QVERIFY(find<QLineEdit>(dialog, "nameEdit")->text().isEmpty());
+        dialog.buttonBox()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(topNames(m_dir), (QStringList{"Edit", "View"}));
+        QVERIFY(!QFile::exists(m_dir + "/Sub/deep.desktop"));
+    }
+
     void hiddenEntriesOnlyWhenAsked()
     {
         vyrtest::writeFile(m_dir + "/gone.desktop", entry("Gone", "gone") + "Hidden=true\n");
