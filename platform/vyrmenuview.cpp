@@ -20,6 +20,13 @@ VyrMenuView::VyrMenuView(QWidget *parent)
     header()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
+    // The tree makes its first row current when it gets the focus, without
+    // selecting it; that row looks chosen, so the selection (which the
+    // dialog's form and OK button follow) must be that row too.
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        if (current && selectedItems().isEmpty())
+            current->setSelected(true);
+    });
 }
 
 void VyrMenuView::setCollection(VyrMenuCollection *collection, bool showHidden)

@@ -191,6 +191,21 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_dir + "/Sub/deep.desktop"));
     }
 
+    // The row the tree makes current when it gets the focus looks chosen:
+    // the form shows that entry rather than staying empty.
+    void focusedRowFillsTheForm()
+    {
+        VyrMenuDialog dialog(m_dir, 32, true, true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.view()->setFocus();
+        QTRY_VERIFY(dialog.view()->currentItem());
+        QCOMPARE(dialog.view()->currentItem()->text(0), QStringLiteral("Edit"));
+        QVERIFY(dialog.view()->currentItem()->isSelected());
+        QCOMPARE(find<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Edit"));
+        QVERIFY(find<QLineEdit>(dialog, "nameEdit")->isEnabled());
+    }
+
     void hiddenEntriesOnlyWhenAsked()
     {
         vyrtest::writeFile(m_dir + "/gone.desktop", entry("Gone", "gone") + "Hidden=true\n");
