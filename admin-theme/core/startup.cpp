@@ -117,33 +117,60 @@ QByteArray runProgram(const QString &program, const QStringList &args, int timeo
     QElapsedTimer timer;
     timer.start();
     bool timedOut = false;
+    bool exited = false;
+    int status = 0;
+    // The program is done when it has exited, even if something it left
+    // running in the background still holds the pipe open.
+    auto reap = [&] {
+        exited = ::waitpid(pid, &status, WNOHANG) == pid;
+        return exited;
+    };
+    auto drain = [&] {
+        char buffer[4096];
+        ssize_t got;
+        while ((got = ::read(fds[0], buffer, sizeof buffer)) > 0)
+            output.append(buffer, int(got));
+    };
+    ::fcntl(fds[0], F_SETFL, ::fcntl(fds[0], F_GETFL) | O_NONBLOCK);
+    bool open = true;
     for (;;) {
         const qint64 left = timeoutMs - timer.elapsed();
         if (left <= 0) {
             timedOut = true;
             break;
         }
+        if (!open) {
+            if (reap())
+                break;
+            ::usleep(10000);
+            continue;
+        }
         pollfd pfd{fds[0], POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, int(left));
+        const int ready = ::poll(&pfd, 1, int(qMin<qint64>(left, 50)));
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready <= 0) {
-            timedOut = ready == 0;
+        if (ready < 0)
             break;
+        if (ready == 0) {
+            if (reap()) {
+                drain();
+                break;
+            }
+            continue;
         }
         char buffer[4096];
         const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
+        if (got < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (got <= 0)
-            break;
-        output.append(buffer, int(got));
+            open = false;
+        else
+            output.append(buffer, int(got));
     }
     ::close(fds[0]);
     if (timedOut)
         ::kill(pid, SIGKILL);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (!exited && ::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
     if (ok)
         *ok = !timedOut && WIFEXITED(status);

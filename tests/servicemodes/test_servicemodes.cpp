@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QDirIterator>
 #include <QDir>
 #include <QFileInfo>
@@ -579,6 +580,27 @@ private Q_SLOTS:
         QCOMPARE(run({QStringLiteral("wmcolor")}, true).exitCode, 0);
         QTest::qWait(200);
         QCOMPARE(recorder.lines(), QStringList());
+    }
+
+    void toolLeavingABackgroundProcess()
+    {
+        // The on-screen keyboard's update may leave the keyboard running,
+        // holding the output it inherited; the run must not wait for it.
+        const QString pidFile = vyrtest::sandboxRoot() + QStringLiteral("/background.pid");
+        QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/vyr-vkbd")),
+                                     "sleep 20 &\necho $! > '" + pidFile.toUtf8() + "'\n"));
+        WmRecorder recorder;
+        QVERIFY(recorder.start());
+        QElapsedTimer timer;
+        timer.start();
+        const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), s_dark}, true);
+        const qint64 elapsed = timer.elapsed();
+        const QByteArray pid = vyrtest::readFile(pidFile).trimmed();
+        if (!pid.isEmpty())
+            QProcess::execute(QStringLiteral("kill"), {QString::fromLatin1(pid)});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(elapsed < 10000, qPrintable(QString::number(elapsed)));
+        QVERIFY(!pid.isEmpty());
     }
 
     void consoleModeFindsTheDisplay()
