@@ -132,18 +132,11 @@ QByteArray runProgram(const QString &program, const QStringList &args, int timeo
             output.append(buffer, int(got));
     };
     ::fcntl(fds[0], F_SETFL, ::fcntl(fds[0], F_GETFL) | O_NONBLOCK);
-    bool open = true;
     for (;;) {
         const qint64 left = timeoutMs - timer.elapsed();
         if (left <= 0) {
             timedOut = true;
             break;
-        }
-        if (!open) {
-            if (reap())
-                break;
-            ::usleep(10000);
-            continue;
         }
         pollfd pfd{fds[0], POLLIN, 0};
         const int ready = ::poll(&pfd, 1, int(qMin<qint64>(left, 50)));
@@ -163,9 +156,8 @@ QByteArray runProgram(const QString &program, const QStringList &args, int timeo
         if (got < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (got <= 0)
-            open = false;
-        else
-            output.append(buffer, int(got));
+            break;
+        output.append(buffer, int(got));
     }
     ::close(fds[0]);
     if (timedOut)
