@@ -738,7 +738,9 @@ bool KeysConfForm::maybeSave()
         return false;
     if (answer == QMessageBox::Yes)
         fileSave();
-    return true;
+    // A save that failed (and said so) must not be followed by closing the
+    // window or loading another file over the unsaved edits.
+    return answer != QMessageBox::Yes || !m_modified;
 }
 
 QString KeysConfForm::askFileName(bool forSaving)

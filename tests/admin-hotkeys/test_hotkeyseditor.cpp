@@ -581,6 +581,42 @@ private Q_SLOTS:
         QCOMPARE(vyrtest::readFile(file), data);
     }
 
+    // Answering Yes to the save question when the save fails keeps the
+    // window and its edits, instead of closing over them.
+    void failedSaveOnExitKeepsTheWindow()
+    {
+        const QString dir = vyrtest::home() + QStringLiteral("/ro");
+        const QString file = dir + QStringLiteral("/keys");
+        QVERIFY(vyrtest::writeFile(file, "[ShortCutKeys]\n"));
+        KeysConfForm w;
+        QVERIFY(w.init(file));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.fileChanged();
+        QFile::setPermissions(vyrtest::home(), QFile::permissions(vyrtest::home()) | QFileDevice::ExeOther);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                       | QFileDevice::ExeOther);
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        {
+            vyrtest::AsOrdinaryUser user;
+            if (!user.active())
+                QSKIP("permission checks need root to drop privileges");
+            ModalAnswers answers;
+            answers.answer(QMessageBox::Yes);
+            answers.answer(QMessageBox::Ok);
+            w.fileClose();
+            QCOMPARE(answers.boxes, (QStringList{QStringLiteral("Save ?|Save previous changes?"),
+                                                 QStringLiteral("Error|Can't save in file ") + file}));
+            QVERIFY(w.isVisible());
+            answers.answer(QMessageBox::Yes);
+            answers.answer(QMessageBox::Ok);
+            QVERIFY(!w.close());
+        }
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.isModified());
+    }
+
     void exitWithCancelKeepsTheWindow()
     {
         KeysConfForm w;
