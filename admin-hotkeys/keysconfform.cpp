@@ -520,6 +520,16 @@ void KeysConfForm::opt_customkey_checked()
 
 void KeysConfForm::capturedKey(const QKeySequence &sequence)
 {
+    if (sequence.isEmpty()) {
+        // The capture widget's own clear button: the row loses its key as
+        // with "Clear Key", instead of keeping it while the widget says None.
+        QTreeWidgetItem *item = m_tree->currentItem();
+        if (item && !isGroupRow(item) && !item->data(KeyColumn, KeyRole).toString().isEmpty()) {
+            m_clearKey->setChecked(true);
+            opt_nokeys_checked();
+        }
+        return;
+    }
     setKey(sequence);
 }
 

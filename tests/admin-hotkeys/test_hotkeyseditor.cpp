@@ -307,6 +307,25 @@ private Q_SLOTS:
         QCOMPARE(again.disabledKeys(), QStringList());
     }
 
+    // The capture widget's clear button clears the row's key too, instead
+    // of leaving the key in the row (and in the file) while the widget
+    // shows none.
+    void clearButtonOfTheKeyWidget()
+    {
+        KeysConfForm w;
+        QVERIFY(w.init(userKeyFilePath()));
+        QTreeWidgetItem *system = rowOf(w.tree(), "VYRWM_SWITCH_TASK");
+        select(w, system);
+        QVERIFY(w.keyWidget()->isEnabled());
+        w.keyWidget()->clearKeySequence();
+        QCOMPARE(keyOf(system), QString());
+        QCOMPARE(sourceOf(system), QStringLiteral("user"));
+        QCOMPARE(w.disabledKeys(), QStringList{QStringLiteral("Alt+Tab")});
+        QVERIFY(w.clearKeyButton()->isChecked());
+        QVERIFY(!w.keyWidget()->isEnabled());
+        QVERIFY(w.isModified());
+    }
+
     void actionsOfEachRowKind()
     {
         KeysConfForm w;
