@@ -454,6 +454,14 @@ private Q_SLOTS:
             QVERIFY(dialog->isMaximized());
         }
         {
+            // A maximised window has the size the window manager gave it
+            // (this server has none to do so).
+            auto dialog = makeDialog();
+            dialog->resize(1001, 802);
+            dialog->setWindowState(Qt::WindowMaximized);
+            QVERIFY(dialog->isMaximized());
+        }
+        {
             QSettings stored(geometryConf(), QSettings::IniFormat);
             QCOMPARE(stored.value(QStringLiteral("maximized")).toString(), QStringLiteral("true"));
             // The normal size is the last unmaximised one.
