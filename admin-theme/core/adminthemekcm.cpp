@@ -15,6 +15,8 @@ AdminThemeKCM::~AdminThemeKCM() = default;
 void AdminThemeKCM::load()
 {
     m_loaded = true;
+    // The page now shows what its files hold: no edit is pending.
+    Q_EMIT changed(false);
 }
 
 void AdminThemeKCM::save()

@@ -300,6 +300,19 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible());
     }
 
+    void reloadDropsTheEdit()
+    {
+        // A page read again from its files shows no edit of the user any more.
+        auto dialog = showDialog();
+        QVERIFY(dialog);
+        editProgramsPage(dialog.get());
+        QVERIFY(dialog->programsPage()->isChanged());
+        dialog->programsPage()->load();
+        QVERIFY(!dialog->programsPage()->isChanged());
+        QVERIFY(!okEnabled(dialog.get()));
+        QVERIFY(!dialog->isWindowModified());
+    }
+
     void failedSaveKeepsTheChange()
     {
         auto dialog = showDialog();
