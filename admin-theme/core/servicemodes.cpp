@@ -199,6 +199,12 @@ int runApplyColorScheme(const QString &schemeArgument, bool withDisplay)
         report("vyr-admin-theme: no color scheme file %s\n", schemeArgument);
         return 2;
     }
+    // KConfig reads a file it cannot open as an empty scheme: the desktop
+    // would get default colours in the scheme's name.
+    if (!QFile(schemeFile).open(QIODevice::ReadOnly)) {
+        report("vyr-admin-theme: can't read color scheme file %s\n", scheme);
+        return 2;
+    }
     // The path is written into line-based files and the window manager's
     // command line, where a line break would start lines of its own.
     if (scheme.contains(QLatin1Char('\n')) || scheme.contains(QLatin1Char('\r'))) {

@@ -521,6 +521,30 @@ private Q_SLOTS:
         QCOMPARE(variables(palettePath()).value(QStringLiteral("ColorScheme")), s_dark);
     }
 
+    void unreadableScheme()
+    {
+        const QString scheme = vyrtest::home() + QStringLiteral("/Secret.colors");
+        QVERIFY(vyrtest::writeFile(scheme, vyrtest::readFile(vyrtest::sysPath(s_dark))));
+        QFile::setPermissions(scheme, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        for (const QString &dir : {vyrtest::home(), vyrtest::home() + QStringLiteral("/.vyr"),
+                                   vyrtest::home() + QStringLiteral("/.vyr/theme"), vyrtest::home() + QStringLiteral("/.config")})
+            QFile::setPermissions(dir, all);
+        const QMap<QString, QDateTime> before = homeTimes();
+        vyrtest::RunResult r;
+        {
+            vyrtest::AsOrdinaryUser user;
+            if (!user.active())
+                QSKIP("needs root to act as an ordinary user");
+            r = run({QStringLiteral("apply-color-scheme"), scheme});
+        }
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.endsWith("vyr-admin-theme: can't read color scheme file " + scheme.toUtf8() + '\n'),
+                 r.err.constData());
+        QCOMPARE(homeTimes(), before);
+    }
+
     void unwritablePaletteIsReported()
     {
         const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther;
