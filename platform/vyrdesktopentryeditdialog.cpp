@@ -93,7 +93,10 @@ VyrDesktopEntryEditDialog::VyrDesktopEntryEditDialog(QWidget *parent)
     auto *iconRow = new QHBoxLayout;
     iconRow->addWidget(d->iconButton);
     iconRow->addWidget(d->icon, 1);
-    form->addRow(tr("&Icon:"), iconRow);
+    // A row of a layout gets no buddy from the form: give its label one.
+    auto *iconLabel = new QLabel(tr("&Icon:"), this);
+    iconLabel->setBuddy(d->icon);
+    form->addRow(iconLabel, iconRow);
 
     d->terminal = new QCheckBox(tr("Run in &terminal"), this);
     d->terminal->setObjectName(QStringLiteral("terminal"));

@@ -209,6 +209,22 @@ private Q_SLOTS:
         ::chmod(QFile::encodeName(locked).constData(), 0755);
         QVERIFY(vyrtest::readFile(locked + QStringLiteral("/app.desktop")).contains("Name=App\n"));
     }
+
+    // A label with a shortcut letter needs a field to move to; without one
+    // the "&" is shown as it is written.
+    void shortcutLabelsHaveFields()
+    {
+        VyrDesktopEntryEditDialog dialog;
+        const auto labels = dialog.findChildren<QLabel *>();
+        int withShortcut = 0;
+        for (const QLabel *label : labels) {
+            if (!label->text().remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+                continue;
+            ++withShortcut;
+            QVERIFY2(label->buddy(), qPrintable(label->text()));
+        }
+        QCOMPARE(withShortcut, 5); // type, name, comment, command, icon
+    }
 };
 
 VYR_TEST_MAIN(TestEntryEditDialog)
