@@ -15,6 +15,8 @@
 
 #include <X11/Xlib.h>
 
+#include <unistd.h>
+
 namespace {
 const QString s_program = QStringLiteral("vyr-admin-theme");
 const QString s_dark = QStringLiteral("/usr/share/color-schemes/SolvaDark.colors");
@@ -656,6 +658,22 @@ private Q_SLOTS:
                  QByteArray("show-user|tester|--property|Sessions|--value|\n"
                             "show-session|c1|--property|Display|--value|\n"
                             "show-session|c2|--property|Display|--value|\n"));
+    }
+
+    void consolePreparesTheEnvironment()
+    {
+        // loginctl and everything after it see the session's runtime
+        // directory and the user's own X authority file.
+        const QString seen = vyrtest::sandboxRoot() + QStringLiteral("/environment.log");
+        QVERIFY(vyrtest::writeScript(QStringLiteral("loginctl"), "echo \"$XDG_RUNTIME_DIR $XAUTHORITY\" > '"
+                                                                     + seen.toUtf8() + "'\n"));
+        QProcessEnvironment env = childEnv(false);
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        env.insert(QStringLiteral("XAUTHORITY"), QStringLiteral("/elsewhere/.Xauthority"));
+        const vyrtest::RunResult r = vyrtest::run(s_program, {QStringLiteral("wmcolor")}, 30000, env);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(vyrtest::readFile(seen)),
+                 QStringLiteral("/var/run/user/%1 %2/.Xauthority\n").arg(::getuid()).arg(vyrtest::home()));
     }
 
     void consoleUserNameIsInert()
