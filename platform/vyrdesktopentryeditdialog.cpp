@@ -275,6 +275,8 @@ void VyrDesktopEntryEditDialog::chooseCommand()
             .replace(QLatin1Char('$'), QLatin1String("\\$"));
         quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
     }
+    // A lone "%" would start a field code that launchers replace or drop.
+    quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
     d->command->setText(quoted);
     setWindowModified(true);
 }

@@ -6,9 +6,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -208,6 +212,41 @@ private Q_SLOTS:
         }
         ::chmod(QFile::encodeName(locked).constData(), 0755);
         QVERIFY(vyrtest::readFile(locked + QStringLiteral("/app.desktop")).contains("Name=App\n"));
+    }
+
+    // The chosen program becomes one argument of Exec, and a "%" in its
+    // path stays a "%" instead of turning into a field code.
+    void chosenProgramQuoted_data()
+    {
+        QTest::addColumn<QString>("program"); // below the test directory
+        QTest::addColumn<QString>("exec");    // %1: the test directory
+        QTest::newRow("plain") << "bin/run" << "%1/bin/run";
+        QTest::newRow("blank") << "my bin/run" << "\"%1/my bin/run\"";
+        QTest::newRow("percent") << "50%/run" << "%1/50%%/run";
+        QTest::newRow("percent and blank") << "50% off/run" << "\"%1/50%% off/run\"";
+    }
+    void chosenProgramQuoted()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, exec);
+        QVERIFY(vyrtest::writeFile(path(program), "#!/bin/sh\n"));
+        VyrDesktopEntryEditDialog dialog;
+        QVERIFY(dialog.setDesktopEntryPath(path(QStringLiteral("app.desktop")), true));
+        bool answered = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!files)
+                return;
+            answered = true;
+            // Typed as a user would: the list of a new directory may still be loading.
+            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path(program));
+            static_cast<QDialog *>(files)->accept();
+        });
+        poll.start(20);
+        field<QToolButton>(dialog, "commandBrowse")->click();
+        QVERIFY(answered);
+        QCOMPARE(text(dialog, "command"), exec.arg(m_dir));
     }
 
     // A label with a shortcut letter needs a field to move to; without one
