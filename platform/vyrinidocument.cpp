@@ -120,10 +120,41 @@ void VyrIniDocument::setValue(const QByteArray &section, const QByteArray &key, 
     d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, true); });
 }
 
-void VyrIniDocument::addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value)
+static bool isCommentBlock(const QByteArray &text)
+{
+    if (text.isEmpty())
+        return false;
+    const QList<QByteArray> lines = text.split('\n');
+    for (const QByteArray &line : lines) {
+        const QByteArray trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith(';') && !trimmed.startsWith('#'))
+            return false;
+    }
+    return text.startsWith(';') || text.startsWith('#');
+}
+
+void VyrIniDocument::addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                              const QByteArray &comment)
 {
     const QByteArray clean = storable(value);
-    d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), nullptr, false); });
+    // Anything but comment lines would be written into the file as entries.
+    const char *note = isCommentBlock(comment) ? comment.constData() : nullptr;
+    d->visit([&](auto &ini) { return ini.SetValue(section.constData(), key.constData(), clean.constData(), note, false); });
+}
+
+QByteArray VyrIniDocument::comment(const QByteArray &section, const QByteArray &key) const
+{
+    return d->visit([&](const auto &ini) {
+        using Ini = std::decay_t<decltype(ini)>;
+        typename Ini::TNamesDepend names;
+        ini.GetAllKeys(section.constData(), names);
+        names.sort(typename Ini::Entry::LoadOrder());
+        for (const auto &entry : names) {
+            if (entry.pComment && QByteArray(entry.pItem) == key)
+                return QByteArray(entry.pComment);
+        }
+        return QByteArray();
+    });
 }
 
 QList<QPair<QByteArray, QByteArray>> VyrIniDocument::entries(const QByteArray &section) const

@@ -49,7 +49,13 @@ public:
     /// Every entry of @p section in file order, repeated keys included.
     QList<QPair<QByteArray, QByteArray>> entries(const QByteArray &section) const;
     /// Adds an entry after the others, even when @p key is already present.
-    void addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value);
+    /// A @p comment (lines starting with ';' or '#', as comment() returns
+    /// them) is written just above it.
+    void addValue(const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                  const QByteArray &comment = QByteArray());
+    /// The comment lines just above the first occurrence of @p key, empty
+    /// when there are none.
+    QByteArray comment(const QByteArray &section, const QByteArray &key) const;
 
     // Unicode conveniences: text in the local 8-bit encoding.
     QString text(const QString &section, const QString &key, const QString &defaultValue = QString(),

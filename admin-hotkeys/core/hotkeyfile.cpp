@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QKeySequence>
 #include <QRegularExpression>
 
@@ -172,11 +173,17 @@ bool HotkeyBindings::load(const QString &path, const QString &systemPath, QStrin
 QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) const
 {
     VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
+    // The user's notes above a binding travel with it to its new place.
+    QHash<QByteArray, QByteArray> comments;
     if (!base.trimmed().isEmpty() && doc.loadData(base)) {
         if (doc.hasSection(shortCutKeysSection)) {
             const QList<QByteArray> keys = doc.keys(shortCutKeysSection);
-            for (const QByteArray &key : keys)
+            for (const QByteArray &key : keys) {
+                const QByteArray note = doc.comment(shortCutKeysSection, key);
+                if (!note.isEmpty())
+                    comments.insert(key.toLower(), note);
                 doc.removeKey(shortCutKeysSection, key);
+            }
         } else {
             doc.loadData(base + "\n[ShortCutKeys]\n");
         }
@@ -204,19 +211,19 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
                 value = row.rawValue;
             else
                 value = (isCommandRow(row) ? commandFileValue(row.action) : row.function).toLocal8Bit();
-            doc.addValue(shortCutKeysSection, key, value);
+            doc.addValue(shortCutKeysSection, key, value, comments.take(key.toLower()));
         }
     }
     for (const HotkeyRawEntry &entry : unknownEntries) {
         if (!userRowsOnly || entry.source == HotkeySource::User)
-            doc.addValue(shortCutKeysSection, entry.key, entry.value);
+            doc.addValue(shortCutKeysSection, entry.key, entry.value, comments.take(entry.key.toLower()));
     }
     for (const QString &key : disabledKeys) {
         QByteArray fileKey = disabledRawKeys.value(key);
         if (fileKey.isEmpty() || keyFileToText(QString::fromLocal8Bit(fileKey)) != key)
             fileKey = keyStringToFile(key).toLocal8Bit();
         if (!fileKey.isEmpty())
-            doc.addValue(shortCutKeysSection, fileKey, "\"Disable\"");
+            doc.addValue(shortCutKeysSection, fileKey, "\"Disable\"", comments.take(fileKey.toLower()));
     }
     return doc.saveData();
 }

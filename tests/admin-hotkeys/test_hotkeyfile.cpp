@@ -259,6 +259,22 @@ private Q_SLOTS:
         QCOMPARE(sorted(entriesOf(saved)), sorted(entriesOf(data)));
     }
 
+    void commentsTravelWithTheirBindings()
+    {
+        const QByteArray data = "[ShortCutKeys]\n# lock quickly\nCtrl|Alt|l=VYRWM_LOCK\n"
+                                "; my terminal\n; second line\nNone|F9=\"xterm\"\n"
+                                "# old key, off\nCtrl|Alt|Delete=\"Disable\"\n";
+        QVERIFY(vyrtest::writeFile(path("f"), data));
+        HotkeyBindings b;
+        QVERIFY(b.load(path("f"), QString()));
+        QVERIFY(b.save(path("f"), false));
+        const QByteArray saved = vyrtest::readFile(path("f"));
+        QVERIFY2(saved.contains("# lock quickly\nCtrl|Alt|l=VYRWM_LOCK\n"), saved.constData());
+        QVERIFY2(saved.contains("; my terminal\n; second line\nNone|F9="), saved.constData());
+        QVERIFY2(saved.contains("# old key, off\nCtrl|Alt|Delete=\"Disable\""), saved.constData());
+        QCOMPARE(sorted(entriesOf(saved)), sorted(entriesOf(data)));
+    }
+
     // A user's file of 2 000 bindings comes back with every key and value.
     void largeFileRoundTrip()
     {
