@@ -15,7 +15,7 @@ struct VyrDesktopEntry::Private {
     bool valid = false;
 };
 
-// Desktop entry values escape a few characters; see the XDG specification.
+// Desktop entry values escape a few characters (freedesktop.org desktop entry format).
 static QString unescape(const QString &raw)
 {
     QString out;
