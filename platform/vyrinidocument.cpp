@@ -45,7 +45,35 @@ struct VyrIniDocument::Private {
     }
     std::unique_ptr<CSimpleIniCaseA> sensitive;
     std::unique_ptr<CSimpleIniA> insensitive;
+    // Comment lines after the last entry: the parser attaches a comment to
+    // the entry that follows it, so these would otherwise vanish on save.
+    QByteArray trailingComment;
 };
+
+static QByteArray trailingCommentOf(const QByteArray &data)
+{
+    const QList<QByteArray> lines = data.split('\n');
+    int first = lines.size();
+    int last = -1;
+    int i = lines.size() - 1;
+    for (; i >= 0; --i) {
+        const QByteArray line = lines.at(i).trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!line.startsWith(';') && !line.startsWith('#'))
+            break;
+        first = i;
+        if (last < 0)
+            last = i;
+    }
+    // A file of comments only: the parser keeps them as the file comment.
+    if (i < 0)
+        return QByteArray();
+    QByteArray block;
+    for (int line = first; line <= last; ++line)
+        block += lines.at(line).trimmed() + '\n';
+    return block;
+}
 
 VyrIniDocument::VyrIniDocument(CaseMode mode)
     : d(std::make_unique<Private>(mode))
@@ -56,6 +84,7 @@ VyrIniDocument::~VyrIniDocument() = default;
 
 bool VyrIniDocument::loadData(const QByteArray &data)
 {
+    d->trailingComment = trailingCommentOf(data);
     return d->visit([&](auto &ini) {
         ini.Reset();
         return ini.LoadData(data.constData(), size_t(data.size())) >= 0;
@@ -66,6 +95,7 @@ bool VyrIniDocument::loadFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        d->trailingComment.clear();
         d->visit([](auto &ini) {
             ini.Reset();
             return 0;
@@ -77,11 +107,18 @@ bool VyrIniDocument::loadFile(const QString &path)
 
 QByteArray VyrIniDocument::saveData() const
 {
-    return d->visit([](const auto &ini) {
+    QByteArray text = d->visit([](const auto &ini) {
         std::string out;
         ini.Save(out, false);
         return QByteArray(out.data(), int(out.size()));
     });
+    const QByteArray saved = '\n' + text.trimmed();
+    if (!d->trailingComment.isEmpty() && !saved.endsWith('\n' + d->trailingComment.trimmed())) {
+        if (!text.isEmpty() && !text.endsWith('\n'))
+            text += '\n';
+        text += d->trailingComment;
+    }
+    return text;
 }
 
 bool VyrIniDocument::saveFile(const QString &path, QString *error) const

@@ -89,6 +89,37 @@ private Q_SLOTS:
         QVERIFY2(dense.contains("[Other]\n# keep me\nUnknown=x y\n"), text);
     }
 
+    void trailingCommentsSurviveRewrite_data()
+    {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("after the last key") << QByteArray("[Variables]\nA=1\n# tail comment\n; and more\n")
+                                            << QByteArray("# tail comment\n; and more\n");
+        QTest::newRow("section of comments only") << QByteArray("[Variables]\nA=1\n\n[Other]\n; only comment\n")
+                                                  << QByteArray("[Other]\n; only comment\n");
+        QTest::newRow("CRLF") << QByteArray("[Variables]\r\nA=1\r\n# tail\r\n") << QByteArray("# tail\n");
+        QTest::newRow("file of comments only") << QByteArray("# only\n# comments\n")
+                                               << QByteArray("# only\n# comments\n");
+    }
+    void trailingCommentsSurviveRewrite()
+    {
+        QFETCH(QByteArray, original);
+        QFETCH(QByteArray, kept);
+        const QString file = path(QStringLiteral("tail.themerc"));
+        QVERIFY(vyrtest::writeFile(file, original));
+        for (int round = 0; round < 2; ++round) {
+            VyrSettings settings(file);
+            settings.setValue(QStringLiteral("New"), round);
+            QVERIFY(settings.sync(false));
+        }
+        const QByteArray text = vyrtest::readFile(file);
+        const QByteArray dense = QByteArray(text).replace("\n\n", "\n").replace("\n\n", "\n");
+        QVERIFY2(dense.contains(kept), text);
+        // Kept once, not once per rewrite.
+        QCOMPARE(text.count(kept.left(kept.indexOf('\n'))), 1);
+        QCOMPARE(VyrSettings(file).value(QStringLiteral("New")).toString(), QStringLiteral("1"));
+    }
+
     void fileWithoutChangesIsNotRewritten()
     {
         const QString file = path(QStringLiteral("same.themerc"));
