@@ -40,6 +40,30 @@ bool vyrWriteFileAtomically(const QString &path, const QByteArray &data, QString
     return true;
 }
 
+// Whether the INI parser would drop or reshape part of @p data on a rewrite:
+// NUL bytes end its input, and lines that are neither blank, a comment, a
+// "[section]" nor "key=value" are lost or misread.
+static bool parserLosesSomething(const QByteArray &data)
+{
+    if (data.contains('\0'))
+        return true;
+    const QList<QByteArray> lines = data.split('\n');
+    for (const QByteArray &raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#'))
+            continue;
+        if (line.startsWith('[')) {
+            if (!line.endsWith(']') || line.mid(1, line.size() - 2).trimmed().isEmpty())
+                return true;
+            continue;
+        }
+        const int equals = line.indexOf('=');
+        if (equals <= 0 || line.left(equals).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 VyrSettings::VyrSettings(const QString &path)
     : m_path(path)
     , m_doc(std::make_unique<VyrIniDocument>(VyrIniDocument::CaseSensitive))
@@ -69,7 +93,7 @@ void VyrSettings::load()
         m_doc->loadData(QByteArray());
         return;
     }
-    m_needsBackup = data.contains('\0');
+    m_needsBackup = parserLosesSomething(data);
     m_parsed = m_doc->loadData(data);
 }
 
@@ -133,7 +157,7 @@ bool VyrSettings::sync(bool reload)
     bool ok = true;
     if (m_dirty && !m_path.isEmpty()) {
         if (m_needsBackup && QFile::exists(m_path)) {
-            // The parser drops what follows a NUL byte; keep the original
+            // The parser could not hold all of the file; keep the original
             // so that nothing of the user's file is lost for good.
             const QString backup = m_path + QStringLiteral(".bak");
             QFile::remove(backup);

@@ -21,8 +21,9 @@ class VyrIniDocument;
  * whole: the new text goes to a temporary file in the same directory which is
  * renamed over the old one, so a reader (the window manager) never sees half
  * a file and a failed write (read-only directory, full disk) leaves the old
- * file as it was. A file that held bytes the INI parser cannot represent (NUL
- * bytes) is copied to "<file>.bak" before its first rewrite.
+ * file as it was. A file that held what the INI parser cannot represent (NUL
+ * bytes, lines that are neither a comment, a section nor "key=value") is
+ * copied to "<file>.bak" before its first rewrite.
  */
 class VyrSettings
 {

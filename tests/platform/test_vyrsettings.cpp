@@ -136,28 +136,33 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("backedUp");
         QByteArray garbage;
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919 + 13) % 256));
-        QTest::newRow("binary garbage") << garbage << QStringLiteral("Nothing") << QString();
-        QTest::newRow("no Variables section") << QByteArray("[Other]\nA=1\n") << QStringLiteral("A") << QString();
+        QTest::newRow("binary garbage") << garbage << QStringLiteral("Nothing") << QString() << true;
+        QTest::newRow("no Variables section") << QByteArray("[Other]\nA=1\n") << QStringLiteral("A") << QString()
+                                            << false;
         QTest::newRow("duplicate keys: last wins") << QByteArray("[Variables]\nA=1\nA=2\n") << QStringLiteral("A")
-                                                   << QStringLiteral("2");
+                                                   << QStringLiteral("2") << false;
         QTest::newRow("CRLF") << QByteArray("[Variables]\r\nA=crlf\r\nB=2\r\n") << QStringLiteral("A")
-                              << QStringLiteral("crlf");
+                              << QStringLiteral("crlf") << false;
         QTest::newRow("non-UTF-8 bytes") << QByteArray("[Variables]\nLatin=\xe9t\xe9\nA=ok\n") << QStringLiteral("A")
-                                         << QStringLiteral("ok");
+                                         << QStringLiteral("ok") << false;
         QTest::newRow("10 MB value") << (QByteArray("[Variables]\nBig=") + QByteArray(10 * 1024 * 1024, 'x')
                                          + "\nA=after\n")
-                                     << QStringLiteral("A") << QStringLiteral("after");
+                                     << QStringLiteral("A") << QStringLiteral("after") << false;
         QTest::newRow("NUL byte") << QByteArray("[Variables]\nA=before\n\0tail=x\n", 29) << QStringLiteral("A")
-                                  << QStringLiteral("before");
+                                  << QStringLiteral("before") << true;
+        QTest::newRow("stray lines") << QByteArray("[Variables]\nA=1\nnot a setting\n=x\n[ ]\nB=2\n")
+                                     << QStringLiteral("A") << QStringLiteral("1") << true;
     }
     void badInput()
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, key);
         QFETCH(QString, expected);
+        QFETCH(bool, backedUp);
         const QString file = path(QStringLiteral("bad.themerc"));
         QVERIFY(vyrtest::writeFile(file, content));
         VyrSettings settings(file);
@@ -170,10 +175,11 @@ private Q_SLOTS:
         VyrSettings again(file);
         QCOMPARE(again.value(QStringLiteral("Written")).toString(), QStringLiteral("yes"));
         QCOMPARE(again.value(key, QString()).toString(), expected);
-        if (content.contains('\0')) {
-            // What the parser could not hold is kept aside, byte for byte.
+        // What the parser could not hold is kept aside, byte for byte.
+        if (backedUp)
             QCOMPARE(vyrtest::readFile(file + QStringLiteral(".bak")), content);
-        }
+        else
+            QVERIFY(!QFile::exists(file + QStringLiteral(".bak")));
     }
 
     void nonUtf8BytesSurviveRewrite()
