@@ -50,8 +50,14 @@ bool SendCommandToWM(Display *display, const char *command)
 bool vyrSendWmCommand(const QString &line)
 {
     QByteArray bytes = line.toLocal8Bit();
-    if (!bytes.endsWith('\n'))
-        bytes.append('\n');
+    if (bytes.endsWith('\n'))
+        bytes.chop(1);
+    // One call is one command: a line break inside a value (a file name may
+    // hold one) would start a second command of the sender's choosing, and a
+    // NUL would cut the line and glue the next command to it. Fold them as
+    // the theme file stores such a value.
+    bytes.replace('\0', "").replace('\n', ' ').replace('\r', ' ');
+    bytes.append('\n');
     if (QX11Info::isPlatformX11() && QX11Info::display())
         return SendCommandToWM(QX11Info::display(), bytes.constData());
     // Console mode and headless platforms: keep one connection of our own.

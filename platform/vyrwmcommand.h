@@ -32,7 +32,9 @@ bool SendCommandToWM(Display *display, const char *command);
 /**
  * Sends @p line (a trailing newline is added when missing) to the window
  * manager of this program's display: Qt's own X connection when the program
- * runs on X11, otherwise a connection of its own to DISPLAY. Returns false
- * when there is no display or no window manager.
+ * runs on X11, otherwise a connection of its own to DISPLAY. Line breaks
+ * inside @p line become blanks and NUL characters are dropped, so one call
+ * is always one command. Returns false when there is no display or no window
+ * manager.
  */
 bool vyrSendWmCommand(const QString &line);

@@ -65,6 +65,16 @@ private Q_SLOTS:
         QTest::newRow("non-ASCII path")
             << QStringList{QStringLiteral("VYRWM_UPDATE_VAL WallPaper /home/u/Обои/壁紙 1.png")}
             << QStringList{QStringLiteral("VYRWM_UPDATE_VAL WallPaper /home/u/Обои/壁紙 1.png")};
+        QTest::newRow("line break inside a value")
+            << QStringList{QStringLiteral("VYRWM_ICON_SELECT /d/a\nVYRWM_LOGOUT.desktop\n"),
+                           QStringLiteral("VYRWM_UPDATE_VAL WallPaper /p/x\r\nVYRWM_STOP_WATCH_ALL")}
+            << QStringList{QStringLiteral("VYRWM_ICON_SELECT /d/a VYRWM_LOGOUT.desktop"),
+                           QStringLiteral("VYRWM_UPDATE_VAL WallPaper /p/x  VYRWM_STOP_WATCH_ALL")};
+        QTest::newRow("NUL inside a value")
+            << QStringList{QStringLiteral("VYRWM_UPDATE_VAL WallPaper /p/a") + QChar(0) + QStringLiteral("b.png"),
+                           QStringLiteral("VYRWM_UPDATE_SHORTCUT")}
+            << QStringList{QStringLiteral("VYRWM_UPDATE_VAL WallPaper /p/ab.png"),
+                           QStringLiteral("VYRWM_UPDATE_SHORTCUT")};
     }
     void linesArriveInOrder()
     {
