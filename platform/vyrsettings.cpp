@@ -81,16 +81,19 @@ void VyrSettings::load()
 {
     m_parsed = false;
     m_needsBackup = false;
+    m_unreadable = false;
     if (m_path.isEmpty())
         return;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_doc->loadData(QByteArray());
+        m_unreadable = QFileInfo::exists(m_path);
         return;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_doc->loadData(QByteArray());
+        m_unreadable = true;
         return;
     }
     m_needsBackup = parserLosesSomething(data);
@@ -155,7 +158,13 @@ QStringList VyrSettings::keys() const
 bool VyrSettings::sync(bool reload)
 {
     bool ok = true;
-    if (m_dirty && !m_path.isEmpty()) {
+    if (m_dirty && !m_path.isEmpty() && m_unreadable) {
+        // Nothing of the file is known: writing the pending keys alone would
+        // replace everything else the user had in it.
+        ok = false;
+        m_error = QStringLiteral("can't read the existing file; it is left as it is");
+        std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+    } else if (m_dirty && !m_path.isEmpty()) {
         if (m_needsBackup && QFile::exists(m_path)) {
             // The parser could not hold all of the file; keep the original
             // so that nothing of the user's file is lost for good.

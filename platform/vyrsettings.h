@@ -51,7 +51,8 @@ public:
      * when needed). With @p reload, the file is read again afterwards, so
      * changes made by other programs become visible. Returns false when a
      * pending write failed; the failure is also printed to standard error and
-     * the changes stay pending.
+     * the changes stay pending. A file that exists but could not be read is
+     * never overwritten.
      */
     bool sync(bool reload = false);
 
@@ -66,6 +67,7 @@ private:
     bool m_parsed = false;
     bool m_dirty = false;
     bool m_needsBackup = false;
+    bool m_unreadable = false;
     QString m_error;
 };
 

@@ -12,6 +12,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <csignal>
 
 class TestVyrSettings : public QObject
@@ -251,6 +252,33 @@ private Q_SLOTS:
         // No temporary file is left behind.
         QCOMPARE(QDir(dir).entryList(QDir::Files).filter(QStringLiteral("current.themerc")),
                  QStringList{QStringLiteral("current.themerc")});
+    }
+
+    void unreadableFileIsNotReplaced()
+    {
+        const QString file = path(QStringLiteral("unreadable.themerc"));
+        const QByteArray original = "[Variables]\nA=1\nB=2\n";
+        QVERIFY(vyrtest::writeFile(file, original));
+        const QByteArray name = QFile::encodeName(file);
+        // Writable, not readable, by whoever runs the write below.
+        QCOMPARE(::chown(name.constData(), ::geteuid() == 0 ? 65534 : ::geteuid(), ::getegid()), 0);
+        QCOMPARE(::chmod(name.constData(), 0200), 0);
+        ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0777);
+        bool ok = true;
+        QString error;
+        {
+            vyrtest::AsOrdinaryUser user;
+            VyrSettings settings(file);
+            QVERIFY(!settings.isParsed());
+            settings.setValue(QStringLiteral("C"), 3);
+            ok = settings.sync(false);
+            error = settings.errorString();
+        }
+        ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0755);
+        ::chmod(name.constData(), 0644);
+        QVERIFY(!ok);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(vyrtest::readFile(file), original);
     }
 
     void killedWriterNeverLeavesTruncatedFile()
