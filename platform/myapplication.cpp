@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 QString vyrDisplayKey()
@@ -50,11 +51,22 @@ QString MyApplication::key() const
     return m_key;
 }
 
+// Without XDG_RUNTIME_DIR the socket lives in the shared temporary
+// directory, where another user could listen on our path first: only a
+// holder of our own user counts.
+static bool heldByThisUser(const QLocalSocket &socket)
+{
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+        && peer.uid == ::geteuid();
+}
+
 bool MyApplication::tryConnect(int timeout) const
 {
     QLocalSocket socket;
     socket.connectToServer(serverPath(m_key));
-    return socket.waitForConnected(timeout);
+    return socket.waitForConnected(timeout) && heldByThisUser(socket);
 }
 
 bool MyApplication::isRunning()
@@ -111,7 +123,7 @@ bool MyApplication::sendMessage(const QString &message, int timeout)
 {
     QLocalSocket socket;
     socket.connectToServer(serverPath(m_key));
-    if (!socket.waitForConnected(timeout))
+    if (!socket.waitForConnected(timeout) || !heldByThisUser(socket))
         return false;
     QByteArray block;
     {

@@ -9,9 +9,15 @@
 #include <vyrprocess.h>
 
 #include <QColor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestPlatform : public QObject
 {
@@ -225,6 +231,32 @@ private Q_SLOTS:
         QCOMPARE(third.readLine().trimmed(), QByteArray("holder"));
         third.kill();
         third.waitForFinished();
+    }
+
+    void holderOfAnotherUserIsIgnored()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to act as another user");
+        // A shared directory, as the temporary directory is without
+        // XDG_RUNTIME_DIR; another user listens on the path first.
+        const QString shared = vyrtest::home() + QStringLiteral("/../shared-runtime");
+        QVERIFY(QDir().mkpath(shared));
+        QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared));
+        QLocalServer squatter;
+        {
+            vyrtest::AsOrdinaryUser other;
+            QVERIFY(squatter.listen(MyApplication::serverPath(QStringLiteral(":7probe"))));
+        }
+        QProcess probe;
+        probe.start(vyrtest::programPath(QStringLiteral("single_probe")), {QStringLiteral(":7probe")});
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        QVERIFY(probe.waitForStarted());
+        QVERIFY(probe.waitForReadyRead(10000));
+        QCOMPARE(probe.readLine().trimmed(), QByteArray("holder"));
+        probe.kill();
+        probe.waitForFinished();
     }
 };
 
