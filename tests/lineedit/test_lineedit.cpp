@@ -87,7 +87,10 @@ private:
         }
         QGuiApplication::clipboard()->setText(text);
         xwin::xdotool({QStringLiteral("key"), QStringLiteral("ctrl+v")});
-        QTest::qWait(100);
+        // The editor fetches the text from this process, which must keep
+        // serving the request until it is done; on a loaded machine that
+        // takes far longer than typing does.
+        QTest::qWait(1000);
     }
 
     /// Runs the editor on @p path and plays @p actions ("type:text", "key:name").
