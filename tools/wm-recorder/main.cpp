@@ -132,22 +132,26 @@ int main(int argc, char **argv)
         if (event.type != PropertyNotify || event.xproperty.window != window || event.xproperty.atom != command
             || event.xproperty.state != PropertyNewValue)
             continue;
-        // Read and delete in one request, so nothing appended in between is lost.
+        // Read and delete in one request, so nothing appended in between is
+        // lost. The server deletes the property only with the last chunk, so
+        // a very large value is read on from where the last chunk ended.
+        long offset = 0;
         for (;;) {
             Atom type = None;
             int format = 0;
             unsigned long count = 0, after = 0;
             unsigned char *data = nullptr;
-            if (XGetWindowProperty(dpy, window, command, 0, 1 << 24, True, AnyPropertyType, &type, &format, &count,
-                                   &after, &data)
+            if (XGetWindowProperty(dpy, window, command, offset, 1 << 24, True, AnyPropertyType, &type, &format,
+                                   &count, &after, &data)
                     != Success
                 || !data)
                 break;
             if (format == 8)
                 pending.append(reinterpret_cast<const char *>(data), count);
             XFree(data);
-            if (after == 0)
+            if (after == 0 || format != 8)
                 break;
+            offset += long(count / 4);
         }
         std::string::size_type newline;
         while ((newline = pending.find('\n')) != std::string::npos) {
