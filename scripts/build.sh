@@ -6,5 +6,11 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VYR_BUILD_DIR:-$top/build}
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
+launcher=()
+# A compiler cache, when the machine has one, makes rebuilds of several
+# checkouts cheap; the build does not need it.
+if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
