@@ -14,7 +14,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QSettings>
 #include <QX11Info>
 
@@ -33,6 +33,33 @@ void setSolid(QPalette &palette, QPalette::ColorGroup group, QPalette::ColorRole
 void setSolid(QPalette &palette, QPalette::ColorGroup group, QPalette::ColorRole role, const QString &colour)
 {
     setSolid(palette, group, role, QColor(colour));
+}
+
+/**
+ * The standard palette of Qt's default style, written out. A generated
+ * scheme sets only some roles and keeps these for the rest (bevels, links,
+ * placeholder text); spelled out, the service modes, which run without a
+ * graphical application, write the same palette as the window does. A
+ * default-constructed QPalette there would be black in every role.
+ */
+QPalette standardPalette()
+{
+    static const char *const normal[s_roleCount] = {
+        "#000000", "#efefef", "#ffffff", "#cacaca", "#9f9f9f", "#b8b8b8", "#000000",
+        "#ffffff", "#000000", "#ffffff", "#efefef", "#767676", "#308cc6", "#ffffff",
+        "#0000ff", "#ff00ff", "#f7f7f7", "#000000", "#ffffdc", "#000000", "#000000"};
+    static const char *const disabled[s_roleCount] = {
+        "#bebebe", "#efefef", "#ffffff", "#cacaca", "#bebebe", "#b8b8b8", "#bebebe",
+        "#ffffff", "#bebebe", "#efefef", "#efefef", "#b1b1b1", "#919191", "#ffffff",
+        "#0000ff", "#ff00ff", "#f7f7f7", "#000000", "#ffffdc", "#000000", "#000000"};
+    QPalette palette;
+    for (int role = 0; role < s_roleCount; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        setSolid(palette, QPalette::Active, r, QColor(QLatin1String(normal[role])));
+        setSolid(palette, QPalette::Inactive, r, QColor(QLatin1String(normal[role])));
+        setSolid(palette, QPalette::Disabled, r, QColor(QLatin1String(disabled[role])));
+    }
+    return palette;
 }
 
 void fillGeneratedGroup(QPalette &palette, QPalette::ColorGroup group, const ShadeMap &primary,
@@ -116,10 +143,7 @@ void fixShadeMap(ShadeMap &map)
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background, QString *focus,
                             QString *hover)
 {
-    // Without a graphical application object (the service modes) Qt's gray
-    // default palette; QGuiApplication::palette() must not be asked then.
-    QPalette palette =
-        qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::palette() : QPalette();
+    QPalette palette = standardPalette();
     QString focusColour;
     QString hoverColour;
     if (!isGeneratedScheme(scheme)) {

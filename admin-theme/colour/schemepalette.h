@@ -39,7 +39,9 @@ void fixShadeMap(ShadeMap &map);
  * file, or for a generated scheme the palette computed from @p primary and
  * @p background. @p focus and @p hover, when given, receive the window
  * decoration's focus and hover colours. A missing file gives KColorScheme's
- * default palette.
+ * default palette. A generated scheme keeps, in the roles it does not set,
+ * the standard palette of Qt's default style, with or without a graphical
+ * application object.
  */
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background,
                             QString *focus = nullptr, QString *hover = nullptr);

@@ -310,11 +310,16 @@ void ConfigDialog::val(const QString &page, const QString &argument)
 
 bool ConfigDialog::fileSave()
 {
+    bool allSaved = true;
     for (AdminThemeKCM *page : pagesInSaveOrder()) {
-        if (page->isLoaded() && page->isChanged())
+        if (page->isLoaded() && page->isChanged()) {
             page->save();
+            // A page that could not write keeps reporting its change.
+            if (page->isChanged())
+                allSaved = false;
+        }
     }
-    return true;
+    return allSaved;
 }
 
 QMessageBox::StandardButton ConfigDialog::requestToSave(bool canCancel)
@@ -326,8 +331,14 @@ QMessageBox::StandardButton ConfigDialog::requestToSave(bool canCancel)
         buttons |= QMessageBox::Cancel;
     const auto answer = QMessageBox::question(this, tr("Save ?"), tr("Save changes?"), buttons);
     if (answer == QMessageBox::Yes) {
-        fileSave();
-        return QMessageBox::Yes;
+        if (fileSave())
+            return QMessageBox::Yes;
+        // Closing now would throw away the edits that did not reach a file.
+        setChangesPending(anyPageChanged());
+        QMessageBox::warning(this, tr("Attention"),
+                             tr("Some changes could not be saved. The window stays open so that they are not lost."),
+                             QMessageBox::Ok);
+        return QMessageBox::Cancel;
     }
     if (answer == QMessageBox::Cancel)
         return QMessageBox::Cancel;
@@ -341,15 +352,17 @@ void ConfigDialog::helpSlot()
 
 void ConfigDialog::okSlot()
 {
-    applySlot();
-    close();
+    // The page that failed has said why; its edit stays on screen.
+    if (applySlot())
+        close();
 }
 
-void ConfigDialog::applySlot()
+bool ConfigDialog::applySlot()
 {
-    fileSave();
+    const bool saved = fileSave();
     // A page that could not save stays changed, and so do OK and Apply.
     setChangesPending(anyPageChanged());
+    return saved;
 }
 
 void ConfigDialog::rejectSlot()

@@ -79,12 +79,20 @@ public Q_SLOTS:
     bool fileOpen() const { return true; }
     /// Saves every loaded page that reports a change, in the order
     /// Wallpaper, Effects, Theme, Fonts, Sounds, Screensaver, Programs.
+    /// Returns false when a page still reports a change afterwards (it
+    /// could not write; it has told the user).
     bool fileSave();
-    /// Asks whether to save the changes (nothing is asked without any).
+    /**
+     * Asks whether to save the changes (nothing is asked without any).
+     * When Yes was answered but not every page saved, the user is told and
+     * Cancel is returned, so that the caller keeps the window.
+     */
     QMessageBox::StandardButton requestToSave(bool canCancel = false);
     void helpSlot();
+    /// Saves and closes the window, unless a page could not save.
     void okSlot();
-    void applySlot();
+    /// Saves; returns what fileSave() returned.
+    bool applySlot();
     void rejectSlot();
     void changedSlot(bool state);
     void restoreSlot();

@@ -179,8 +179,12 @@ int runInteractive(MyApplication &app, int argc, char **argv)
     }
 
     ParsedArguments parsed = parseArguments(args);
-    if (parsed.themeFile.isEmpty())
+    if (parsed.themeFile.isEmpty()) {
         parsed.themeFile = userThemeFilePath();
+        // The store ignores writes to a file it could not read, so a new
+        // account would lose every page's edits without one.
+        ensureUserThemeFile(parsed.themeFile);
+    }
 
     const QString paletteFile = paletteFilePath();
     if (!paletteFile.isEmpty() && !QFileInfo::exists(paletteFile)) {
@@ -206,7 +210,10 @@ int runInteractive(MyApplication &app, int argc, char **argv)
                 return 1;
             }
             window->val(QStringLiteral("Theme"), parsed.pageArgument);
-            window->fileSave();
+            if (!window->fileSave()) {
+                std::fprintf(stderr, "vyr-admin-theme: can't save scheme %s\n", qPrintable(parsed.pageArgument));
+                return 1;
+            }
             return 0;
         }
     }

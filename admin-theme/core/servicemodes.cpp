@@ -73,12 +73,8 @@ struct Stores {
     {
         if (theme->isParsed() || themePath.isEmpty() || QFile::exists(themePath))
             return;
-        QString error;
-        if (!vyrWriteFileAtomically(themePath, QByteArrayLiteral("[Variables]\n"), &error)) {
-            report("vyr-admin-theme: can't create %s: %s\n", themePath, error);
+        if (!ensureUserThemeFile(themePath))
             return;
-        }
-        report("vyr-admin-theme: created %s\n", themePath);
         theme = std::make_unique<ThemeSettings>(themePath);
         theme->sync(true);
     }

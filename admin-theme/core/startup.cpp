@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QDir>
 
 #include <X11/Xlib.h>
@@ -67,6 +68,23 @@ QString userThemeFilePath()
     if (dir.isEmpty())
         return QString();
     return dir + QStringLiteral("/current.themerc") + vyrSessionConfigSuffix(0);
+}
+
+bool ensureUserThemeFile(const QString &path)
+{
+    if (path.isEmpty() || QFileInfo::exists(path) || QFileInfo(path).isSymLink())
+        return true;
+    QByteArray text = QByteArrayLiteral("[Variables]\n");
+    QFile shipped(vyrSystemPath(QStringLiteral("/usr/share/vyr/theme/current.themerc")));
+    if (shipped.open(QIODevice::ReadOnly))
+        text = shipped.readAll();
+    QString error;
+    if (!vyrWriteFileAtomically(path, text, &error)) {
+        std::fprintf(stderr, "vyr-admin-theme: can't create %s: %s\n", qPrintable(path), qPrintable(error));
+        return false;
+    }
+    std::fprintf(stderr, "vyr-admin-theme: created %s\n", qPrintable(path));
+    return true;
 }
 
 QString paletteFilePath()

@@ -32,6 +32,16 @@ QString defaultColourScheme();
 
 /// ~/.vyr/theme/current.themerc plus the session suffix (empty without a home).
 QString userThemeFilePath();
+/**
+ * Gives a user without a theme file one: when nothing exists at @p path, it
+ * is written (atomically, parents created) from the shipped default
+ * /usr/share/vyr/theme/current.themerc, or as an empty "[Variables]" section
+ * when no default is installed, and a line on standard error says so. An
+ * existing file, readable or not, is never touched. Returns false, after a
+ * line on standard error, when the file was missing and could not be made.
+ */
+bool ensureUserThemeFile(const QString &path);
+
 /// ~/.vyr/paletterc (empty without a home).
 QString paletteFilePath();
 /// The single-instance key: DISPLAY (without a screen number) followed by the program name.

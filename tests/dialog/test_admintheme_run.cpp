@@ -4,6 +4,7 @@
 // vyr-admin-theme started as a user starts it: a real process on the test's
 // X display (or a private one), observed from outside.
 #include "testenv.h"
+#include "wmrecorder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -516,11 +517,39 @@ private Q_SLOTS:
         QStringList args{QStringLiteral("ColorScheme"), scheme};
         if (!word.isEmpty())
             args.prepend(word);
+        WmRecorder recorder;
+        QVERIFY(recorder.start());
         const auto result = vyrtest::run(QStringLiteral("vyr-admin-theme"), args);
         QCOMPARE(result.exitCode, status);
         if (!message.isEmpty())
             QVERIFY2(result.err.contains(message), result.err.constData());
         QVERIFY(windowsTitled(m_x.dpy, s_title).isEmpty());
+        if (status != 0)
+            return;
+        // The scheme reaches the files and the window manager as a save on
+        // the Theme page does.
+        QEXPECT_FAIL("scheme applied, no window", "the Theme page does not save a scheme yet", Abort);
+        QCOMPARE(QSettings(vyrtest::home() + QStringLiteral("/.vyr/paletterc"), QSettings::IniFormat)
+                     .value(QStringLiteral("Variables/ColorScheme"))
+                     .toString(),
+                 scheme);
+        QVERIFY(QFile::exists(vyrtest::home() + QStringLiteral("/.config/Trolltech.conf")));
+        QVERIFY(recorder.waitForLines(1));
+        QVERIFY(recorder.lines().contains(QStringLiteral("VYRWM_UPDATE_VAL ColorScheme ") + scheme));
+    }
+
+    // A new account has no theme file yet: the window starts one from the
+    // shipped default, or the store would drop every edit saved to it.
+    void freshHomeGetsTheShippedThemeFile()
+    {
+        const QString theme = vyrtest::home() + QStringLiteral("/.vyr/theme/current.themerc");
+        QVERIFY(QFile::remove(theme));
+        Program program({});
+        QVERIFY(program.waitForWindow(m_x.dpy));
+        QCOMPARE(vyrtest::readFile(theme),
+                 vyrtest::readFile(vyrtest::sourceDir() + QStringLiteral("/data/share/vyr/theme/current.themerc")));
+        QCOMPARE(program.terminate(), 0);
+        QVERIFY(program.process().readAllStandardError().contains("vyr-admin-theme: created " + theme.toUtf8()));
     }
 
     void helpPrintsUsage()

@@ -326,14 +326,24 @@ private Q_SLOTS:
             vyrtest::AsOrdinaryUser user;
             if (!user.active())
                 QSKIP("needs root to act as an ordinary user");
-            dialog->applySlot();
+            QVERIFY(!dialog->applySlot());
+            QVERIFY(!dialog->fileSave());
+            // Yes to "Save changes?" with a save that fails: the window
+            // stays over the edit instead of closing.
+            answerer.setAnswer(QMessageBox::Yes);
+            QVERIFY(!dialog->close());
+            // OK, too, keeps the window.
+            dialog->okSlot();
         }
         QFile(config).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(answerer.count(), 1);
-        QCOMPARE(answerer.titles().at(0), QStringLiteral("Attention"));
+        QCOMPARE(answerer.titles(), (QStringList{QStringLiteral("Attention"), QStringLiteral("Attention"),
+                                                 QStringLiteral("Save ?"), QStringLiteral("Attention"),
+                                                 QStringLiteral("Attention"), QStringLiteral("Attention")}));
+        QVERIFY(answerer.texts().at(4).startsWith(QStringLiteral("Some changes could not be saved.")));
+        QVERIFY(dialog->isVisible());
         QVERIFY(okEnabled(dialog.get()));
         QVERIFY(dialog->programsPage()->isChanged());
-        dialog->applySlot();
+        QVERIFY(dialog->applySlot());
         QVERIFY(!okEnabled(dialog.get()));
         QVERIFY(QFile::exists(qtConf()));
     }

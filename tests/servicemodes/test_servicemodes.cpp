@@ -3,6 +3,8 @@
 #include "testenv.h"
 #include "wmrecorder.h"
 
+#include <schemepalette.h>
+
 #include <QDataStream>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -10,6 +12,7 @@
 #include <QDirIterator>
 #include <QDir>
 #include <QFileInfo>
+#include <QPalette>
 #include <QProcess>
 #include <QSettings>
 
@@ -405,6 +408,64 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(logPath(QStringLiteral("killall"))));
     }
 
+    // The service modes have no graphical application; a generated scheme
+    // must still get every role, bevels included, not black ones.
+    void generatedSchemePaletteRoles_data()
+    {
+        QTest::addColumn<QString>("scheme");
+        QTest::addColumn<QString>("primary");
+        QTest::addColumn<QString>("background");
+        // Role by role, WindowText to PlaceholderText.
+        QTest::addColumn<QString>("active");
+        QTest::addColumn<QString>("inactive");
+        QTest::addColumn<QString>("disabled");
+        QTest::newRow("VyrDefault, light")
+            << QStringLiteral("/usr/share/color-schemes/VyrDefault.colors")
+            << QStringLiteral("#1469c8") << QStringLiteral("#ffffff")
+            << QStringLiteral("#000000 #d9d9d9 #ffffff #cacaca #9f9f9f #b8b8b8 #000000 #ffffff #000000 #ffffff #d9d9d9")
+                   + QStringLiteral(" #767676 #1469c8 #ffffff #0000ff #ff00ff #f1f1f1 #000000 #fcfcfc #232627 #000000")
+            << QStringLiteral("#000000 #d9d9d9 #ffffff #cacaca #9f9f9f #b8b8b8 #000000 #ffffff #000000 #ffffff #d9d9d9")
+                   + QStringLiteral(" #767676 #6e98c8 #ffffff #0000ff #ff00ff #f1f1f1 #000000 #fcfcfc #232627 #000000")
+            << QStringLiteral("#808080 #d9d9d9 #ffffff #cacaca #9f9f9f #b8b8b8 #808080 #ffffff #808080 #ffffff #d9d9d9")
+                   + QStringLiteral(" #767676 #1469c8 #808080 #0000ff #ff00ff #f1f1f1 #000000 #fcfcfc #232627 #000000");
+        QTest::newRow("User, dark")
+            << vyrtest::home() + QStringLiteral("/.local/share/color-schemes/User.colors")
+            << QStringLiteral("#f34444") << QStringLiteral("#2d2d2d")
+            << QStringLiteral("#ffffff #262626 #ffffff #cacaca #9f9f9f #b8b8b8 #ffffff #000000 #ffffff #2d2d2d #262626")
+                   + QStringLiteral(" #767676 #f34444 #ffffff #0000ff #ff00ff #3b3b3b #000000 #31363b #eff0f1 #000000")
+            << QStringLiteral("#ffffff #262626 #ffffff #cacaca #9f9f9f #b8b8b8 #ffffff #000000 #ffffff #2d2d2d #262626")
+                   + QStringLiteral(" #767676 #f39b9b #ffffff #0000ff #ff00ff #3b3b3b #000000 #31363b #eff0f1 #000000")
+            << QStringLiteral("#808080 #262626 #ffffff #cacaca #9f9f9f #b8b8b8 #808080 #000000 #808080 #2d2d2d #262626")
+                   + QStringLiteral(" #767676 #f34444 #808080 #0000ff #ff00ff #3b3b3b #000000 #31363b #eff0f1 #000000");
+    }
+    void generatedSchemePaletteRoles()
+    {
+        QFETCH(QString, scheme);
+        QFETCH(QString, primary);
+        QFETCH(QString, background);
+        QFETCH(QString, active);
+        QFETCH(QString, inactive);
+        QFETCH(QString, disabled);
+        // The window builds the same palette with its application object.
+        const QPalette inProcess = buildSchemePalette(scheme, QColor(primary), QColor(background));
+        QCOMPARE(paletteColourNames(inProcess, QPalette::Active).join(QLatin1Char(' ')), active);
+        QCOMPARE(paletteColourNames(inProcess, QPalette::Inactive).join(QLatin1Char(' ')), inactive);
+        QCOMPARE(paletteColourNames(inProcess, QPalette::Disabled).join(QLatin1Char(' ')), disabled);
+
+        if (!scheme.startsWith(QLatin1String("/usr/"))) {
+            QVERIFY(QDir().mkpath(QFileInfo(scheme).absolutePath()));
+            QVERIFY(vyrtest::writeFile(
+                scheme, vyrtest::readFile(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/color-schemes/User.colors")))));
+        }
+        QVERIFY(vyrtest::writeFile(palettePath(), "[Variables]\nPrimaryColor=" + primary.toUtf8() + "\nBackgroundColor="
+                                                      + background.toUtf8() + "\nColorScheme=" + scheme.toUtf8() + '\n'));
+        const vyrtest::RunResult r = run({QStringLiteral("wmcolor")});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(trolltechList(QStringLiteral("active")).join(QLatin1Char(' ')), active);
+        QCOMPARE(trolltechList(QStringLiteral("inactive")).join(QLatin1Char(' ')), inactive);
+        QCOMPARE(trolltechList(QStringLiteral("disabled")).join(QLatin1Char(' ')), disabled);
+    }
+
     void wmcolorInHighIntegritySession()
     {
         vyrtest::writeFile(palettePath(), "[Variables]\nColorScheme=" + s_dark.toUtf8() + '\n');
@@ -709,7 +770,13 @@ private Q_SLOTS:
         QFile::remove(themePath());
         const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), s_dark});
         QCOMPARE(r.exitCode, 0);
-        QCOMPARE(variables(themePath()).size(), 37);
+        // Started from the shipped default (its comments and DecorTheme),
+        // then given the 37 colour keys.
+        const QByteArray shipped =
+            vyrtest::readFile(vyrtest::sourceDir() + QStringLiteral("/data/share/vyr/theme/current.themerc"));
+        QVERIFY(vyrtest::readFile(themePath()).startsWith(shipped.left(shipped.indexOf("[Variables]"))));
+        QCOMPARE(variables(themePath()).size(), 38);
+        QCOMPARE(variables(themePath()).value(QStringLiteral("DecorTheme")), QString());
     }
 };
 
