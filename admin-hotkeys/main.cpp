@@ -5,6 +5,7 @@
 
 #include <myapplication.h>
 #include <vyrinit.h>
+#include <vyrversion.h>
 
 int main(int argc, char *argv[])
 {
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
         app.sendMessage(QStringLiteral("show"), 5000);
         return 0;
     }
-    vyrInit(QStringLiteral("2.8.20+ci17"), QStringLiteral("Vyr hotkeys editor"));
+    vyrInit(vyrVersion(), QStringLiteral("Vyr hotkeys editor"));
 
     std::unique_ptr<KeysConfForm> window;
     QStringList arguments = QCoreApplication::arguments();

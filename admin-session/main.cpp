@@ -4,6 +4,7 @@
 
 #include "myapplication.h"
 #include "vyrinit.h"
+#include "vyrversion.h"
 
 #include <memory>
 
@@ -14,7 +15,7 @@ int main(int argc, char *argv[])
         app->sendMessage(QStringLiteral("show"), 5000);
         return 0;
     }
-    vyrInit(QStringLiteral("2.8.20+ci17"), QStringLiteral("Vyr session settings"));
+    vyrInit(vyrVersion(), QStringLiteral("Vyr session settings"));
 
     auto dialog = std::make_unique<SessionSettingsDialog>(
         nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

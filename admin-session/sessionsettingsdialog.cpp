@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sessionsettingsdialog.h"
 
+#include "vyrfileio.h"
 #include "vyrhelp.h"
 #include "vyrinidocument.h"
 #include "vyrwmcommand.h"
@@ -213,9 +214,7 @@ bool SessionSettingsDialog::save()
     if (!changes.isEmpty()) {
         if (original.contains('\0')) {
             // The parser stops at a NUL byte; keep the whole original.
-            const QString backup = path + QStringLiteral(".bak");
-            QFile::remove(backup);
-            QFile::copy(path, backup);
+            vyrKeepBackup(path);
         }
         QString error;
         if (!doc.saveFile(path, &error)) {

@@ -10,6 +10,7 @@
 
 #include <myapplication.h>
 #include <vyrinit.h>
+#include <vyrversion.h>
 
 #include <dbusmenuimporter.h>
 
@@ -151,7 +152,7 @@ int main(int argc, char *argv[])
     if (y == -1)
         y = 0;
 
-    vyrInit(QStringLiteral(VYR_VERSION), QStringLiteral("Vyr helper progam to parse and show dbus menu"));
+    vyrInit(vyrVersion(), QStringLiteral("Vyr helper progam to parse and show dbus menu"));
 
     const DesktopScreen screen = screenForDesktopPoint(QPoint(x, y));
     if (!screen.found)

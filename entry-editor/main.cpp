@@ -8,6 +8,7 @@
 
 #include <vyrdesktopentryeditdialog.h>
 #include <vyrinit.h>
+#include <vyrversion.h>
 
 #include <KWindowSystem>
 
@@ -45,7 +46,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QString description = QStringLiteral("Program to create or edit desktop entry file");
-    vyrInit(QStringLiteral(VYR_VERSION), description);
+    vyrInit(vyrVersion(), description);
     QApplication::setQuitOnLastWindowClosed(true);
 
     QCommandLineParser parser;

@@ -14,6 +14,7 @@
 
 #include <vyrdesktopentry.h>
 #include <vyrinit.h>
+#include <vyrversion.h>
 #include <vyrpaths.h>
 #include <vyrwmcommand.h>
 
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     const QString description = QStringLiteral("Vyr helper progam to edit desktop item name");
-    vyrInit(QStringLiteral(VYR_VERSION), description);
+    vyrInit(vyrVersion(), description);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(description);

@@ -3,13 +3,14 @@
 #include "menueditor.h"
 
 #include "vyrinit.h"
+#include "vyrversion.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    vyrInit(QStringLiteral("2.8.20+ci17"), QStringLiteral("Vyr desktop entry collection (menu, toolbar, etc.) editor"));
+    vyrInit(vyrVersion(), QStringLiteral("Vyr desktop entry collection (menu, toolbar, etc.) editor"));
 
     MenuEditor editor;
     const int status = editor.prepare(QCoreApplication::arguments().mid(1));

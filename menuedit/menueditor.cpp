@@ -4,6 +4,7 @@
 
 #include "vyrautostart.h"
 #include "vyrdesktopentry.h"
+#include "vyrfileio.h"
 #include "vyrmenudialog.h"
 #include "vyrpaths.h"
 #include "vyrsettings.h"
@@ -230,10 +231,7 @@ static bool copyDefault(const QString &from, const QString &to)
     if (!source.open(QIODevice::ReadOnly))
         return false;
     const QByteArray data = source.readAll();
-    if (QFileInfo::exists(to)) {
-        QFile::remove(to + QStringLiteral(".bak"));
-        QFile::copy(to, to + QStringLiteral(".bak"));
-    }
+    vyrKeepBackup(to);
     return vyrWriteFileAtomically(to, data);
 }
 

@@ -3,6 +3,7 @@
 #include "hotkeyfile.h"
 #include "hotkeyfunctions.h"
 
+#include <vyrfileio.h>
 #include <vyrinidocument.h>
 #include <vyrkeyserver.h>
 #include <vyrpaths.h>
@@ -248,7 +249,7 @@ bool HotkeyBindings::save(const QString &path, bool userRowsOnly, QString *error
     }
     // The INI parser stops at a NUL byte: keep the file as it was before
     // rewriting it without what follows.
-    if (base.contains('\0') && !vyrWriteFileAtomically(path + QStringLiteral(".bak"), base, error))
+    if (base.contains('\0') && !vyrKeepBackup(path, error))
         return false;
     return vyrWriteFileAtomically(path, serialize(base, userRowsOnly), error);
 }

@@ -4,6 +4,7 @@
 #include "wmcolours.h"
 
 #include <vyrcolors.h>
+#include <vyrx11.h>
 
 #include <KColorScheme>
 #include <KConfigGroup>
@@ -16,7 +17,6 @@
 #include <QStandardPaths>
 #include <QCoreApplication>
 #include <QSettings>
-#include <QX11Info>
 
 #include <X11/Xlib.h>
 
@@ -89,7 +89,7 @@ void fillGeneratedGroup(QPalette &palette, QPalette::ColorGroup group, const Sha
 
 void writeBackGeneratedScheme(const QString &scheme, const QPalette &palette)
 {
-    KSharedConfigPtr config = KSharedConfig::openConfig(schemeFilePath(scheme), KConfig::FullConfig);
+    KSharedConfigPtr config = openScheme(scheme);
     const QColor alternate = palette.color(QPalette::Active, QPalette::AlternateBase);
     const QColor text = palette.color(QPalette::Active, QPalette::Text);
     const struct {
@@ -141,14 +141,13 @@ void fixShadeMap(ShadeMap &map)
 }
 
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background, QString *focus,
-                            QString *hover)
+                            QString *hover, const QPalette *schemePalette)
 {
     QPalette palette = standardPalette();
     QString focusColour;
     QString hoverColour;
     if (!isGeneratedScheme(scheme)) {
-        palette = KColorScheme::createApplicationPalette(
-            KSharedConfig::openConfig(schemeFilePath(scheme), KConfig::FullConfig));
+        palette = schemePalette ? *schemePalette : KColorScheme::createApplicationPalette(openScheme(scheme));
         focusColour = palette.color(QPalette::Active, QPalette::Highlight).name();
         hoverColour = CreateShadeColor(focusColour, 0.2);
     } else {
@@ -196,11 +195,11 @@ QStringList paletteColourNames(const QPalette &palette, QPalette::ColorGroup gro
 }
 
 bool applyColourScheme(const QString &scheme, const QColor &primary, const QColor &background,
-                       KConfigGroup *breezeGroup)
+                       KConfigGroup *breezeGroup, const QPalette *schemePalette)
 {
     QString focus;
     QString hover;
-    const QPalette palette = buildSchemePalette(scheme, primary, background, &focus, &hover);
+    const QPalette palette = buildSchemePalette(scheme, primary, background, &focus, &hover, schemePalette);
 
     if (isGeneratedScheme(scheme) && !scheme.isEmpty())
         writeBackGeneratedScheme(scheme, palette);
@@ -238,13 +237,7 @@ bool applyColourScheme(const QString &scheme, const QColor &primary, const QColo
 
 bool notifyQtSettingsChanged()
 {
-    Display *display = QX11Info::isPlatformX11() ? QX11Info::display() : nullptr;
-    static Display *ownDisplay = nullptr;
-    if (!display) {
-        if (!ownDisplay)
-            ownDisplay = XOpenDisplay(nullptr);
-        display = ownDisplay;
-    }
+    Display *display = vyrX11Display();
     if (!display)
         return false;
     // Kept for the life of the process, like the connection it belongs to.

@@ -41,10 +41,12 @@ void fixShadeMap(ShadeMap &map);
  * decoration's focus and hover colours. A missing file gives KColorScheme's
  * default palette. A generated scheme keeps, in the roles it does not set,
  * the standard palette of Qt's default style, with or without a graphical
- * application object.
+ * application object. @p schemePalette, when given, is KColorScheme's
+ * palette of the (not generated) scheme, already made by the caller.
  */
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background,
-                            QString *focus = nullptr, QString *hover = nullptr);
+                            QString *focus = nullptr, QString *hover = nullptr,
+                            const QPalette *schemePalette = nullptr);
 
 /// The 21 colour names of @p group, role by role from WindowText to PlaceholderText.
 QStringList paletteColourNames(const QPalette &palette, QPalette::ColorGroup group);
@@ -59,7 +61,7 @@ QStringList paletteColourNames(const QPalette &palette, QPalette::ColorGroup gro
  * could not be written; the old files then stay as they were.
  */
 bool applyColourScheme(const QString &scheme, const QColor &primary, const QColor &background,
-                       KConfigGroup *breezeGroup = nullptr);
+                       KConfigGroup *breezeGroup = nullptr, const QPalette *schemePalette = nullptr);
 
 /**
  * Tells every Qt program on the display that its settings changed: renews

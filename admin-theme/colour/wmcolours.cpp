@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "wmcolours.h"
 
-#include <globals.h>
+#include <distribution.h>
+#include <session.h>
 #include <themesettings.h>
 #include <vyrcolors.h>
 #include <vyrpaths.h>
 
-#include <KConfig>
 #include <KConfigGroup>
+#include <KSharedConfig>
 
 #include <QHash>
 #include <QVector>
@@ -111,11 +112,6 @@ void stageString(ThemeSettings *store, const QString &key, const QString &defaul
 }
 }
 
-QString defaultPrimaryColour()
-{
-    return distributionSchemesPresent ? QStringLiteral("#5a91bd") : QStringLiteral("#5682a3");
-}
-
 const QVector<WmColourKey> &wmColourKeys()
 {
     return s_keys;
@@ -175,14 +171,11 @@ QColor parseWmRoleColour(const QString &value)
 
 bool hasWmColours(const QString &scheme)
 {
-    for (const char *shipped : {"SolvaDark.colors", "SolvaLight.colors", "SolvaVanteraAdmin.colors"}) {
-        if (scheme.endsWith(QLatin1String(shipped)))
-            return true;
-    }
+    if (Distribution::isShippedWmScheme(scheme))
+        return true;
     if (scheme.isEmpty())
         return false;
-    const KConfig config(schemeFilePath(scheme), KConfig::FullConfig);
-    const KConfigGroup group(&config, "WM");
+    const KConfigGroup group(openScheme(scheme), "WM");
     for (const QString &role : wmRoleNames()) {
         if (group.readEntry(role, QString()).isEmpty())
             return false;
@@ -194,8 +187,7 @@ bool applySchemeWmColours(const QString &scheme, ThemeSettings *theme, ThemeSett
 {
     if (!theme)
         return false;
-    const KConfig config(schemeFilePath(scheme), KConfig::FullConfig);
-    const KConfigGroup group(&config, "WM");
+    const KConfigGroup group(openScheme(scheme), "WM");
 
     QHash<int, QString> roleColours;
     for (const auto &role : s_roleWrites) {
@@ -218,7 +210,7 @@ bool applySchemeWmColours(const QString &scheme, ThemeSettings *theme, ThemeSett
     bool ok = theme->sync(false);
 
     if (palette) {
-        stageString(palette, s_primaryColor, defaultPrimaryColour(),
+        stageString(palette, s_primaryColor, Distribution::defaultPrimaryColour(sessionFlags()),
                     roleColours.value(int(R::ActiveWindowHeader)));
         stageString(palette, s_backgroundColor, QStringLiteral("#ffffff"),
                     roleColours.value(int(R::TaskbarBackground)));
@@ -260,12 +252,12 @@ QString primaryDarkColour(const QString &colour)
     return dark;
 }
 
-QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSettings *palette, QWidget *control)
+QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSettings *palette)
 {
     if (value.startsWith(QLatin1Char('#')))
         return QColor(value).name();
     const QString stored =
-        theme ? theme->value(QStringLiteral("DesktopColor"), QStringLiteral("blue"), control).toString()
+        theme ? theme->value(QStringLiteral("DesktopColor"), QStringLiteral("blue")).toString()
               : QStringLiteral("blue");
     if (stored.startsWith(QLatin1String("qv"))) {
         static const QHash<QString, QString> legacy = {
@@ -288,4 +280,9 @@ QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSe
         return QColor(primaryDarkColour(background)).name();
     }
     return QColor(stored).name();
+}
+
+KSharedConfigPtr openScheme(const QString &scheme)
+{
+    return KSharedConfig::openConfig(schemeFilePath(scheme), KConfig::FullConfig);
 }

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <KSharedConfig>
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
 
 class ThemeSettings;
-class QWidget;
 
 /**
  * The window manager's colour keys in current.themerc and how a colour
@@ -39,10 +40,6 @@ struct WmColourKey {
     bool textOfRole; ///< the key takes textColorFor() of the role's colour
     bool menuKey;    ///< one of MenuColor .. MenuStringActiveColor
 };
-
-/// The default PrimaryColor: "#5a91bd" with the distribution's schemes
-/// installed, else "#5682a3".
-QString defaultPrimaryColour();
 
 /// The 38 WM colour keys in table order.
 const QVector<WmColourKey> &wmColourKeys();
@@ -99,13 +96,12 @@ QString primaryDarkColour(const QString &colour);
 /**
  * The desktop colour for a wallpaper text @p value: the value itself when it
  * is a "#" colour, else the theme's DesktopColor (default "blue"; a locked
- * key disables @p control), where legacy "qv..." names are translated and
+ * key is read from the master file), where legacy "qv..." names are translated and
  * "BackgroundColor..." means primaryDarkColour() of the palette's
  * BackgroundColor. Returns the colour's "#rrggbb" name ("#000000" when it
  * names no colour).
  */
-QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSettings *palette,
-                             QWidget *control = nullptr);
+QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSettings *palette);
 
 /**
  * The file to open for a scheme path as it is stored. System paths (below
@@ -113,3 +109,11 @@ QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSe
  * lie below the system root, are used as they are.
  */
 QString schemeFilePath(const QString &scheme);
+
+/**
+ * The scheme's file, read with KConfig (with the global settings beneath
+ * it). Every engine function reads a scheme through this: while a caller
+ * holds the returned object, opening the same scheme again returns it
+ * instead of reading the file once more.
+ */
+KSharedConfigPtr openScheme(const QString &scheme);

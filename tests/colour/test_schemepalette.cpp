@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "testenv.h"
 
-#include <compositorshadow.h>
+#include <compositorconfig.h>
 #include <schemepalette.h>
 #include <vyrcolors.h>
 

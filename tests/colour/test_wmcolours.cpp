@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "testenv.h"
 
-#include <globals.h>
+#include <distribution.h>
+#include <session.h>
 #include <themesettings.h>
 #include <vyrcolors.h>
 #include <wmcolours.h>
@@ -65,8 +66,8 @@ private Q_SLOTS:
     void init()
     {
         vyrtest::resetHome();
-        distributionSchemesPresent = false;
-        highIntegritySession = false;
+        sessionFlags().distributionSchemesPresent = false;
+        sessionFlags().highIntegritySession = false;
     }
 
     void roleValues_data()
@@ -225,8 +226,8 @@ private Q_SLOTS:
         QFETCH(bool, distribution);
         QFETCH(QString, header);
         QFETCH(QString, stored);
-        distributionSchemesPresent = distribution;
-        QCOMPARE(defaultPrimaryColour(), distribution ? QStringLiteral("#5a91bd") : QStringLiteral("#5682a3"));
+        sessionFlags().distributionSchemesPresent = distribution;
+        QCOMPARE(Distribution::defaultPrimaryColour(sessionFlags()), distribution ? QStringLiteral("#5a91bd") : QStringLiteral("#5682a3"));
         vyrtest::writeFile(themePath(), "[Variables]\n");
         vyrtest::writeFile(palettePath(), "[Variables]\n");
         const QString scheme = writeScheme(QStringLiteral("Header.colors"),

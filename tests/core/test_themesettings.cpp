@@ -3,10 +3,9 @@
 #include "testenv.h"
 #include "wmrecorder.h"
 
-#include <globals.h>
+#include <session.h>
 #include <themesettings.h>
 
-#include <QCheckBox>
 #include <QFile>
 
 #include <memory>
@@ -34,7 +33,7 @@ private Q_SLOTS:
     {
         vyrtest::resetHome();
         writeMaster(QByteArray());
-        highIntegritySession = false;
+        sessionFlags().highIntegritySession = false;
         m_recorder.clear();
     }
 
@@ -70,24 +69,6 @@ private Q_SLOTS:
         QCOMPARE(settings.isParsed(), !user.isNull());
         QCOMPARE(settings.isLocked(QStringLiteral("Key")), locked);
         QCOMPARE(settings.value(QStringLiteral("Key"), QStringLiteral("dflt")).toString(), expected);
-    }
-
-    void lockedKeyDisablesSevenWidgets()
-    {
-        writeUser("");
-        writeMaster("Key=master\n");
-        ThemeSettings settings(userFile());
-        std::vector<std::unique_ptr<QCheckBox>> boxes;
-        for (int i = 0; i < 7; ++i)
-            boxes.push_back(std::make_unique<QCheckBox>());
-        settings.value(QStringLiteral("Key"), QString(), boxes[0].get(), boxes[1].get(), boxes[2].get(),
-                       boxes[3].get(), boxes[4].get(), boxes[5].get(), boxes[6].get());
-        for (const auto &box : boxes)
-            QVERIFY(!box->isEnabled());
-        // An unlocked key leaves its widgets alone.
-        QCheckBox free;
-        settings.value(QStringLiteral("Free"), QString(), &free);
-        QVERIFY(free.isEnabled());
     }
 
     void helpers_data()
@@ -203,7 +184,7 @@ private Q_SLOTS:
         QFETCH(bool, result);
         QFETCH(bool, rewritten);
         QFETCH(QString, fileValue);
-        highIntegritySession = true;
+        sessionFlags().highIntegritySession = true;
         writeUser(stored);
         ThemeSettings settings(userFile());
         const QDateTime before = QFileInfo(userFile()).lastModified();

@@ -4,7 +4,9 @@
 #include "testenv.h"
 
 #include <configdialog.h>
-#include <globals.h>
+#include <lockedvalue.h>
+#include <session.h>
+#include <themesettings.h>
 #include <themepage.h>
 #include <vyrqtconfigpage.h>
 #include <vyrqtconfigwidget.h>
@@ -14,6 +16,7 @@
 #include <KPageWidget>
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -139,7 +142,7 @@ private Q_SLOTS:
 
     void init()
     {
-        highIntegritySession = false;
+        sessionFlags().highIntegritySession = false;
         vyrtest::resetHome();
         QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\n"));
         writePalette(QStringLiteral("/usr/share/color-schemes/VyrDefault.colors"));
@@ -245,7 +248,7 @@ private Q_SLOTS:
     void valPassesTheArgumentOn()
     {
         QFETCH(bool, highIntegrity);
-        highIntegritySession = highIntegrity;
+        sessionFlags().highIntegritySession = highIntegrity;
         auto dialog = makeDialog();
         dialog->val(QStringLiteral("Wallpaper"), s_darkWallpaper);
         QCOMPARE(dialog->wallpaperPage()->wallpaper() == s_darkWallpaper, !highIntegrity);
@@ -346,6 +349,30 @@ private Q_SLOTS:
         QVERIFY(dialog->applySlot());
         QVERIFY(!okEnabled(dialog.get()));
         QVERIFY(QFile::exists(qtConf()));
+    }
+
+    // A key the administrator fixed shows the master's value on controls
+    // the user cannot change; other keys leave their controls alone.
+    void lockedKeyDisablesItsControls()
+    {
+        QVERIFY(vyrtest::writeFile(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/theme.master/themerc")),
+                                   "[Variables]\nKey=master\n"));
+        QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nKey=user\nFree=mine\n"));
+        const ThemeSettings settings(themeFile());
+        std::vector<std::unique_ptr<QCheckBox>> boxes;
+        for (int i = 0; i < 7; ++i)
+            boxes.push_back(std::make_unique<QCheckBox>());
+        QCOMPARE(lockedValue(settings, QStringLiteral("Key"), QString(),
+                             {boxes[0].get(), boxes[1].get(), boxes[2].get(), boxes[3].get(), boxes[4].get(),
+                              boxes[5].get(), boxes[6].get()})
+                     .toString(),
+                 QStringLiteral("master"));
+        for (const auto &box : boxes)
+            QVERIFY(!box->isEnabled());
+        QCheckBox free;
+        QCOMPARE(lockedValue(settings, QStringLiteral("Free"), QString(), {&free}).toString(), QStringLiteral("mine"));
+        QVERIFY(free.isEnabled());
+        QFile::remove(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/theme.master/themerc")));
     }
 
     void fileSaveOrder()
@@ -564,7 +591,7 @@ private Q_SLOTS:
 
     void highIntegrityWarnsOnWallpaperPage()
     {
-        highIntegritySession = true;
+        sessionFlags().highIntegritySession = true;
         auto dialog = showDialog();
         QVERIFY(dialog);
         MessageBoxAnswerer answerer(QMessageBox::Close);
