@@ -3,14 +3,24 @@
 #include "vyrsettings.h"
 #include "vyrinidocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 
 static const QByteArray s_section = QByteArrayLiteral("Variables");
+
+// Diagnostics name the program that runs this library; without an
+// application object its name is the process's own.
+static QByteArray programName()
+{
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QByteArray(program_invocation_short_name) : name.toLocal8Bit();
+}
 
 bool vyrWriteFileAtomically(const QString &path, const QByteArray &data, QString *error, bool createDirs)
 {
@@ -163,7 +173,8 @@ bool VyrSettings::sync(bool reload)
         // replace everything else the user had in it.
         ok = false;
         m_error = QStringLiteral("can't read the existing file; it is left as it is");
-        std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+        std::fprintf(stderr, "%s: can't write %s: %s\n", programName().constData(), qPrintable(m_path),
+                     qPrintable(m_error));
     } else if (m_dirty && !m_path.isEmpty()) {
         if (m_needsBackup && QFile::exists(m_path)) {
             // The parser could not hold all of the file; keep the original
@@ -178,7 +189,8 @@ bool VyrSettings::sync(bool reload)
             m_parsed = true;
         } else {
             ok = false;
-            std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+            std::fprintf(stderr, "%s: can't write %s: %s\n", programName().constData(), qPrintable(m_path),
+                         qPrintable(m_error));
         }
     }
     if (reload && !m_dirty)
