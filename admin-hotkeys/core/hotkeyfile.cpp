@@ -58,6 +58,18 @@ bool rawEntryStillValid(const HotkeyRow &row)
     return value == (isCommandRow(row) ? row.action : row.function);
 }
 
+// Which key combination a file key stands for: spellings that differ only
+// in quotes, case or the names of modifiers and keys are the same key.
+// Placeholders of keyless commands stand for themselves (behind a '|',
+// which no key text contains).
+QByteArray keyIdentity(const QByteArray &fileKey)
+{
+    const QString text = keyFileToText(QString::fromLocal8Bit(fileKey));
+    if (text.isEmpty())
+        return '|' + fileKey.toLower();
+    return text.toLower().toUtf8();
+}
+
 } // namespace
 
 HotkeyBindings::HotkeyBindings()
@@ -192,6 +204,32 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
         doc.loadData(emptyKeyFileContent());
     }
 
+    // Entries in write order. Keys are unique in the file: a reader that
+    // takes the first line of a key would otherwise get a binding the user
+    // replaced. A key given twice is written once, with the later entry's
+    // binding, in the earlier entry's place.
+    struct Entry {
+        QByteArray key;
+        QByteArray value;
+        QByteArray replacedKey; ///< the earlier spelling, whose comment is kept
+    };
+    QVector<Entry> entries;
+    QHash<QByteArray, int> entryOfKey;
+    const auto add = [&](const QByteArray &key, const QByteArray &value) {
+        const QByteArray identity = keyIdentity(key);
+        const auto it = entryOfKey.constFind(identity);
+        if (it == entryOfKey.constEnd()) {
+            entryOfKey.insert(identity, entries.size());
+            entries.append({key, value, QByteArray()});
+            return;
+        }
+        Entry &earlier = entries[*it];
+        if (earlier.replacedKey.isNull())
+            earlier.replacedKey = earlier.key;
+        earlier.key = key;
+        earlier.value = value;
+    };
+
     int placeholder = 0;
     for (const HotkeyRowGroup &group : groups) {
         for (const HotkeyRow &row : group.rows) {
@@ -212,19 +250,25 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
                 value = row.rawValue;
             else
                 value = (isCommandRow(row) ? commandFileValue(row.action) : row.function).toLocal8Bit();
-            doc.addValue(shortCutKeysSection, key, value, comments.take(key.toLower()));
+            add(key, value);
         }
     }
     for (const HotkeyRawEntry &entry : unknownEntries) {
         if (!userRowsOnly || entry.source == HotkeySource::User)
-            doc.addValue(shortCutKeysSection, entry.key, entry.value, comments.take(entry.key.toLower()));
+            add(entry.key, entry.value);
     }
     for (const QString &key : disabledKeys) {
         QByteArray fileKey = disabledRawKeys.value(key);
         if (fileKey.isEmpty() || keyFileToText(QString::fromLocal8Bit(fileKey)) != key)
             fileKey = keyStringToFile(key).toLocal8Bit();
         if (!fileKey.isEmpty())
-            doc.addValue(shortCutKeysSection, fileKey, "\"Disable\"", comments.take(fileKey.toLower()));
+            add(fileKey, "\"Disable\"");
+    }
+    for (const Entry &entry : qAsConst(entries)) {
+        QByteArray note = comments.take(entry.key.toLower());
+        if (note.isEmpty() && !entry.replacedKey.isNull())
+            note = comments.take(entry.replacedKey.toLower());
+        doc.addValue(shortCutKeysSection, entry.key, entry.value, note);
     }
     return doc.saveData();
 }

@@ -75,8 +75,11 @@ public:
     /**
      * Writes the bindings into @p path: with @p userRowsOnly only rows of
      * Source "user" (the user's file lies over the system file). Commands
-     * without a key are stored as None0, None1, ... in row order. Other
-     * sections and entries of unknown functions are kept. The file is
+     * without a key are stored as None0, None1, ... in row order. A key
+     * that two entries give (rows in tree order, then entries of unknown
+     * functions, then disabled keys) is written once, with the later
+     * entry's value. Other sections and entries of unknown functions are
+     * kept. The file is
      * replaced atomically; false with @p error when it cannot be written.
      */
     bool save(const QString &path, bool userRowsOnly, QString *error = nullptr) const;

@@ -4,12 +4,22 @@
 #include "vyrfileio.h"
 #include "vyrinidocument.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 
 static const QByteArray s_section = QByteArrayLiteral("Variables");
+
+// Diagnostics name the program that runs this library; without an
+// application object its name is the process's own.
+static QByteArray programName()
+{
+    const QString name = QCoreApplication::applicationName();
+    return name.isEmpty() ? QByteArray(program_invocation_short_name) : name.toLocal8Bit();
+}
 
 // Whether the INI parser would drop or reshape part of @p data on a rewrite:
 // NUL bytes end its input, and lines that are neither blank, a comment, a
@@ -134,7 +144,8 @@ bool VyrSettings::sync(bool reload)
         // replace everything else the user had in it.
         ok = false;
         m_error = QStringLiteral("can't read the existing file; it is left as it is");
-        std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+        std::fprintf(stderr, "%s: can't write %s: %s\n", programName().constData(), qPrintable(m_path),
+                     qPrintable(m_error));
     } else if (m_dirty && !m_path.isEmpty()) {
         if (m_needsBackup && QFile::exists(m_path)) {
             // The parser could not hold all of the file; keep the original
@@ -147,7 +158,8 @@ bool VyrSettings::sync(bool reload)
             m_parsed = true;
         } else {
             ok = false;
-            std::fprintf(stderr, "vyr-settings: can't write %s: %s\n", qPrintable(m_path), qPrintable(m_error));
+            std::fprintf(stderr, "%s: can't write %s: %s\n", programName().constData(), qPrintable(m_path),
+                         qPrintable(m_error));
         }
     }
     if (reload && !m_dirty)

@@ -5,7 +5,6 @@
 #include <distribution.h>
 #include <session.h>
 #include <themesettings.h>
-#include <vyrcolors.h>
 #include <wmcolours.h>
 
 #include <QFileInfo>
@@ -332,9 +331,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("colour");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("white cannot be lightened") << "#ffffff" << CreateShadeColor(QStringLiteral("#ffffff"), -0.25);
-        QTest::newRow("black cannot be darkened") << "#000000" << CreateShadeColor(QStringLiteral("#000000"), 0.166);
-        QTest::newRow("ordinary colour") << "#5a91bd" << GetPrimaryDarkColor(QStringLiteral("#5a91bd"), true);
+        // Worked out by hand in HSL: the darker shade keeps hue and
+        // saturation at 0.7 times the lightness; a colour it cannot change
+        // falls back to 0.75 L (white) or L + 0.166 (1 - L) (black).
+        QTest::newRow("white cannot be lightened: L 1 to 0.75") << "#ffffff" << "#bfbfbf";
+        QTest::newRow("black cannot be darkened: L 0 to 0.166") << "#000000" << "#2a2a2a";
+        QTest::newRow("darker shade rounds back to the colour") << "#010101" << "#2b2b2b";
+        QTest::newRow("blue: L 0.508 to 0.355") << "#1e88e5" << "#135fa3";
+        QTest::newRow("purple: L 0.404 to 0.283") << "#8e24aa" << "#631977";
+        QTest::newRow("grey keeps no hue") << "#d4d4d4" << "#949494";
     }
     void darkCompanion()
     {
@@ -357,8 +362,7 @@ private Q_SLOTS:
             << "" << QByteArray("[Variables]\nDesktopColor=qvlightray\n") << "#dfdfdf";
         QTest::newRow("unknown legacy name") << "" << QByteArray("[Variables]\nDesktopColor=qvpurple\n") << "#000000";
         QTest::newRow("palette background")
-            << "" << QByteArray("[Variables]\nDesktopColor=BackgroundColor\n")
-            << CreateShadeColor(QStringLiteral("#ffffff"), -0.25);
+            << "" << QByteArray("[Variables]\nDesktopColor=BackgroundColor\n") << "#bfbfbf";
         QTest::newRow("colour name") << "" << QByteArray("[Variables]\nDesktopColor=red\n") << "#ff0000";
     }
     void desktopColour()

@@ -9,11 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <csignal>
+#include <cstdio>
 
 class TestVyrSettings : public QObject
 {
@@ -279,6 +281,50 @@ private Q_SLOTS:
         QVERIFY(!ok);
         QVERIFY(!error.isEmpty());
         QCOMPARE(vyrtest::readFile(file), original);
+    }
+
+    // A failed write is reported on one line under the running program's
+    // name (this test's), not under the library's.
+    void failureNamesTheProgram_data()
+    {
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("parent is a file") << false;
+        QTest::newRow("existing file unreadable") << true;
+    }
+    void failureNamesTheProgram()
+    {
+        QFETCH(bool, unreadable);
+        QString file = path(QStringLiteral("plain"));
+        QVERIFY(vyrtest::writeFile(file, "x"));
+        if (unreadable) {
+            QCOMPARE(::chown(QFile::encodeName(file).constData(), ::geteuid() == 0 ? 65534 : ::geteuid(), ::getegid()), 0);
+            QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0200), 0);
+            ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0777);
+        } else {
+            file += QStringLiteral("/current.themerc");
+        }
+        QTemporaryFile captured;
+        QVERIFY(captured.open());
+        std::fflush(stderr);
+        const int savedStderr = ::dup(2);
+        ::dup2(captured.handle(), 2);
+        bool ok = true;
+        {
+            vyrtest::AsOrdinaryUser user;
+            VyrSettings settings(file);
+            settings.setValue(QStringLiteral("C"), 3);
+            ok = settings.sync(false);
+        }
+        std::fflush(stderr);
+        ::dup2(savedStderr, 2);
+        ::close(savedStderr);
+        ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0755);
+        QVERIFY(!ok);
+        QVERIFY(captured.seek(0));
+        const QByteArray err = captured.readAll();
+        QVERIFY2(err.endsWith('\n'), err.constData());
+        for (const QByteArray &line : err.trimmed().split('\n'))
+            QVERIFY2(line.startsWith("test_vyrsettings: can't write " + QFile::encodeName(file) + ": "), err.constData());
     }
 
     void killedWriterNeverLeavesTruncatedFile()

@@ -6,7 +6,6 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
-#include <QSettings>
 
 namespace {
 
@@ -287,25 +286,34 @@ private Q_SLOTS:
         QVERIFY(themeFiles(theme).isEmpty());
     }
 
-    // Debian's hicolor index (read only, copied) as a realistic input: every
-    // Emblems directory it lists gets the emblems.
-    void realHicolorIndex()
+    // A theme index of the usual fallback layout (tests/data/icon-emblems):
+    // every listed Emblems directory with a size gets the emblems at that
+    // size, scaled and scalable ones included; other contexts and groups
+    // the list does not name get nothing.
+    void fallbackThemeIndex()
     {
-        const QString real = QStringLiteral("/usr/share/icons/hicolor/index.theme");
-        if (!QFileInfo::exists(real))
-            QSKIP("no hicolor icon theme installed");
-        QVERIFY(QFile::copy(real, themeDir() + QStringLiteral("/index.theme")));
-        QSettings index(real, QSettings::IniFormat);
-        int emblemDirs = 0;
-        for (const QString &dir : index.value(QStringLiteral("Icon Theme/Directories")).toStringList()) {
-            if (index.value(dir + QStringLiteral("/Context")).toString() == QLatin1String("Emblems"))
-                ++emblemDirs;
-        }
-        QVERIFY(emblemDirs > 5);
+        const QString fixture = QFINDTESTDATA("../data/icon-emblems/index.theme");
+        QVERIFY(!fixture.isEmpty());
+        QVERIFY(QFile::copy(fixture, themeDir() + QStringLiteral("/index.theme")));
         QCOMPARE(generate().exitCode, 0);
-        QCOMPARE(themeFiles().size(), 1 + 4 * emblemDirs);
-        QCOMPARE(QImage(themeDir() + QStringLiteral("/22x22/emblems/emblem-maclevel3.png")).size(), QSize(22, 22));
-        QCOMPARE(QImage(themeDir() + QStringLiteral("/16x16@2/emblems/emblem-maclevel3.png")).size(), QSize(16, 16));
+        const QVector<QPair<QString, int>> dirs{
+            {QStringLiteral("16x16/emblems"), 16},   {QStringLiteral("16x16@2/emblems"), 16},
+            {QStringLiteral("22x22/emblems"), 22},   {QStringLiteral("24x24/emblems"), 24},
+            {QStringLiteral("32x32/emblems"), 32},   {QStringLiteral("36x36/emblems"), 36},
+            {QStringLiteral("48x48/emblems"), 48},   {QStringLiteral("64x64/emblems"), 64},
+            {QStringLiteral("128x128/emblems"), 128}, {QStringLiteral("256x256/emblems"), 256},
+            {QStringLiteral("scalable/emblems"), 128}, {QStringLiteral("symbolic/emblems"), 16},
+        };
+        QStringList expected{QStringLiteral("index.theme")};
+        for (const auto &dir : dirs) {
+            for (int level = 0; level < 4; ++level) {
+                const QString file = dir.first + QStringLiteral("/emblem-maclevel%1.png").arg(level);
+                expected << file;
+                QCOMPARE(QImage(themeDir() + QLatin1Char('/') + file).size(), QSize(dir.second, dir.second));
+            }
+        }
+        expected.sort();
+        QCOMPARE(themeFiles(), expected);
     }
 };
 
