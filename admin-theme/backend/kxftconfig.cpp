@@ -11,12 +11,13 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTextStream>
+#include <QXmlStreamReader>
 
 #include <fontconfig/fontconfig.h>
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -425,6 +426,116 @@ bool writeAtomically(const QString &path, const QByteArray &data, QString *error
     FcAtomicDestroy(atomic);
     return ok;
 }
+// QDom keeps attributes in a hash, so its own output orders them anew on
+// every run; ours is stable (fontconfig's usual order first, then by name) so
+// that saving unchanged options leaves the file unchanged.
+int attributeRank(const QString &name)
+{
+    static const QStringList order{QStringLiteral("target"), QStringLiteral("qual"),  QStringLiteral("name"),
+                                   QStringLiteral("compare"), QStringLiteral("mode"), QStringLiteral("binding")};
+    const int rank = order.indexOf(name);
+    return rank < 0 ? order.size() : rank;
+}
+
+QString escaped(const QString &text, bool attribute)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += attribute ? QLatin1String("&quot;") : QLatin1String("\"");
+            break;
+        case '\n':
+            out += attribute ? QLatin1String("&#10;") : QLatin1String("\n");
+            break;
+        case '\t':
+            out += attribute ? QLatin1String("&#9;") : QLatin1String("\t");
+            break;
+        case '\r':
+            out += QLatin1String("&#13;");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+bool hasText(const QDomNodeList &children)
+{
+    for (int i = 0; i < children.count(); ++i) {
+        if (children.at(i).isText())
+            return true;
+    }
+    return false;
+}
+
+// Writes @p node with one blank of indentation per level. Where an element
+// holds text, its content is written as it stands ("<const>rgb</const>"):
+// added blanks would become part of a family name or string.
+void writeNode(QString &out, const QDomNode &node, int depth, bool inText = false)
+{
+    const QString pad = inText ? QString() : QString(depth, QLatin1Char(' '));
+    const QString end = inText ? QString() : QStringLiteral("\n");
+    switch (node.nodeType()) {
+    case QDomNode::ElementNode: {
+        const QDomElement element = node.toElement();
+        out += pad + QLatin1Char('<') + element.tagName();
+        const QDomNamedNodeMap attributes = element.attributes();
+        QList<QDomAttr> sorted;
+        for (int i = 0; i < attributes.count(); ++i)
+            sorted.append(attributes.item(i).toAttr());
+        std::sort(sorted.begin(), sorted.end(), [](const QDomAttr &a, const QDomAttr &b) {
+            const int ra = attributeRank(a.name());
+            const int rb = attributeRank(b.name());
+            return ra != rb ? ra < rb : a.name() < b.name();
+        });
+        for (const QDomAttr &attribute : sorted)
+            out += QLatin1Char(' ') + attribute.name() + QStringLiteral("=\"") + escaped(attribute.value(), true)
+                + QLatin1Char('"');
+        const QDomNodeList children = element.childNodes();
+        if (children.isEmpty()) {
+            out += QStringLiteral("/>") + end;
+            break;
+        }
+        const bool textInside = inText || hasText(children);
+        out += textInside ? QStringLiteral(">") : QStringLiteral(">\n");
+        for (int i = 0; i < children.count(); ++i)
+            writeNode(out, children.at(i), depth + 1, textInside);
+        out += (textInside ? QString() : pad) + QStringLiteral("</") + element.tagName() + QLatin1Char('>') + end;
+        break;
+    }
+    case QDomNode::CDATASectionNode:
+        out += pad + QStringLiteral("<![CDATA[") + node.nodeValue() + QStringLiteral("]]>") + end;
+        break;
+    case QDomNode::TextNode:
+        out += pad + escaped(node.nodeValue(), false) + end;
+        break;
+    case QDomNode::CommentNode:
+        out += pad + QStringLiteral("<!--") + node.nodeValue() + QStringLiteral("-->") + end;
+        break;
+    case QDomNode::ProcessingInstructionNode: {
+        const QDomProcessingInstruction pi = node.toProcessingInstruction();
+        out += pad + QStringLiteral("<?") + pi.target() + QLatin1Char(' ') + pi.data() + QStringLiteral("?>") + end;
+        break;
+    }
+    case QDomNode::EntityReferenceNode:
+        out += pad + QLatin1Char('&') + node.nodeName() + QLatin1Char(';') + end;
+        break;
+    default:
+        break;
+    }
+}
 }
 
 bool KXftConfig::Range::operator==(const Range &other) const
@@ -556,7 +667,9 @@ bool KXftConfig::apply()
         return false;
     }
     Values values = d->values;
+    QByteArray original = d->readContent;
     if (current != d->readContent) {
+        original = current;
         std::fputs("vyr-admin-theme: font config file was rewritten since we last read!\n", stderr);
         values = readValues(doc);
         values.copy(d->values, d->changed);
@@ -569,7 +682,7 @@ bool KXftConfig::apply()
             updateOption(doc, option, values);
     }
     keepRangesAfterAntiAlias(doc);
-    const QByteArray data = serialize(doc);
+    const QByteArray data = serialize(doc, original);
     if (!writeAtomically(target, data, &d->error))
         return false;
     d->doc = doc;
@@ -607,26 +720,35 @@ KXftConfig::Hint KXftConfig::hintFromString(const QString &name)
     return Hint::NotSet;
 }
 
-QByteArray KXftConfig::serialize(const QDomDocument &doc)
+QByteArray KXftConfig::serialize(const QDomDocument &doc, const QByteArray &original)
 {
-    QString text;
-    QTextStream stream(&text);
-    stream << "<?xml version=\"1.0\"?>\n";
-    const QDomDocumentType type = doc.doctype();
-    const QString typeName = type.name().isEmpty() ? QStringLiteral("fontconfig") : type.name();
-    if (!type.publicId().isEmpty())
-        stream << "<!DOCTYPE " << typeName << " PUBLIC \"" << type.publicId() << "\" \"" << type.systemId() << "\">\n";
-    else if (!type.systemId().isEmpty())
-        stream << "<!DOCTYPE " << typeName << " SYSTEM \"" << type.systemId() << "\">\n";
-    else
-        stream << "<!DOCTYPE " << typeName << " SYSTEM \"fonts.dtd\">\n";
+    // QDom forgets a document type's identifiers, so they come from the text.
+    QString name = QStringLiteral("fontconfig");
+    QString identifiers = QStringLiteral(" SYSTEM \"fonts.dtd\"");
+    QString subset;
+    QXmlStreamReader reader(original);
+    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+        if (reader.tokenType() != QXmlStreamReader::DTD)
+            continue;
+        if (!reader.dtdName().isEmpty())
+            name = reader.dtdName().toString();
+        if (!reader.dtdPublicId().isEmpty())
+            identifiers = QStringLiteral(" PUBLIC \"%1\" \"%2\"").arg(reader.dtdPublicId(), reader.dtdSystemId());
+        else if (!reader.dtdSystemId().isEmpty())
+            identifiers = QStringLiteral(" SYSTEM \"%1\"").arg(reader.dtdSystemId());
+        subset = doc.doctype().internalSubset().trimmed();
+        break;
+    }
+    QString text = QStringLiteral("<?xml version=\"1.0\"?>\n<!DOCTYPE ") + name + identifiers;
+    if (!subset.isEmpty())
+        text += QStringLiteral(" [") + subset + QLatin1Char(']');
+    text += QStringLiteral(">\n");
     for (QDomNode node = doc.firstChild(); !node.isNull(); node = node.nextSibling()) {
         if (node.isDocumentType())
             continue;
         if (node.isProcessingInstruction() && node.toProcessingInstruction().target() == QLatin1String("xml"))
             continue;
-        node.save(stream, 1);
+        writeNode(text, node, 0);
     }
-    stream.flush();
     return text.toUtf8();
 }

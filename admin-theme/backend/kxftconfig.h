@@ -120,13 +120,14 @@ public:
     static Hint hintFromString(const QString &name);
 
     /**
-     * The text apply() writes for @p doc: the XML declaration
-     * `<?xml version="1.0"?>` (replacing any the document had), the document
-     * type `<!DOCTYPE fontconfig SYSTEM "fonts.dtd">` unless the document
-     * names a system or public identifier of its own, then the nodes with an
-     * indentation of one blank, in UTF-8.
+     * The text apply() writes for @p doc, read from @p original: the XML
+     * declaration `<?xml version="1.0"?>` (replacing any the text had), the
+     * document type `<!DOCTYPE fontconfig SYSTEM "fonts.dtd">` unless the
+     * text names a system or public identifier of its own, then the nodes with an
+     * indentation of one blank per level and attributes in a fixed order, in
+     * UTF-8.
      */
-    static QByteArray serialize(const QDomDocument &doc);
+    static QByteArray serialize(const QDomDocument &doc, const QByteArray &original);
 
 private:
     struct Private;
