@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "fcsandbox.h"
+#include "privatexserver.h"
 #include "testenv.h"
 
 #include <fontsettings.h>
@@ -8,8 +9,6 @@
 
 #include <QFile>
 #include <QSettings>
-
-#include <X11/Xlib.h>
 
 #include <memory>
 
@@ -33,19 +32,13 @@ class TestFontSettings : public QObject
 {
     Q_OBJECT
 private:
-    Display *m_display = nullptr; // keeps Xvfb from resetting its resources
+    PrivateXServer m_server;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY2(fcsandbox::setUp(), "needs fonts-dejavu-core and fonts-inconsolata (scripts/install-deps.sh)");
-        m_display = XOpenDisplay(nullptr);
-        QVERIFY2(m_display, "needs an X display (Xvfb)");
-    }
-    void cleanupTestCase()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
+        QVERIFY2(m_server.start(), "cannot start Xvfb");
     }
     void init() { vyrtest::resetHome(); }
 

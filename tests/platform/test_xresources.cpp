@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "privatexserver.h"
 #include "testenv.h"
 
 #include <vyrxresources.h>
@@ -7,15 +8,11 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <X11/Xlib.h>
-
 class TestXResources : public QObject
 {
     Q_OBJECT
 private:
-    // Xvfb forgets its resources when its last client leaves, so the test
-    // stays connected while xrdb comes and goes.
-    Display *m_display = nullptr;
+    PrivateXServer m_server;
 
     static QByteArray query()
     {
@@ -30,13 +27,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        m_display = XOpenDisplay(nullptr);
-        QVERIFY2(m_display, "needs an X display (Xvfb)");
-    }
-    void cleanupTestCase()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
+        QVERIFY2(m_server.start(), "cannot start Xvfb");
     }
     void init()
     {
