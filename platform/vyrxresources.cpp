@@ -147,7 +147,7 @@ bool setXrdbParameterInFile(const QString &fileName, const QString &resource, co
         file.close();
     }
     const QByteArray updated = vyrSetXResourceLine(data, resource, separator, value);
-    if (updated != data && !(updated.isEmpty() && !file.exists())) {
+    if (updated != data) {
         QString reason;
         if (!vyrWriteFileAtomically(fileName, updated, &reason)) {
             setError(error, QStringLiteral("cannot write %1: %2").arg(fileName, reason));

@@ -325,7 +325,8 @@ QByteArray xftSettingsCommand(const QSettings &settings)
 {
     const int dpi = forcedDpi(settings);
     const QString dpiText = dpi ? QString::number(dpi) : QStringLiteral("96.0");
-    const AAMode mode = aaModeFromString(settings.value(QStringLiteral("useAASettings"), QStringLiteral("system")).toString());
+    const AAMode mode =
+        aaModeFromString(settings.value(QStringLiteral("useAASettings"), QStringLiteral("system")).toString());
     const QString antialias = mode == AAMode::Disabled
         ? word(settings, QStringLiteral("XftAntialias"), QStringLiteral("false"))
         : QStringLiteral("unknown");

@@ -394,38 +394,66 @@ QString firstMatching(const QStringList &paths, const QRegularExpression &re)
     return QString();
 }
 
-bool writeAtomically(const QString &path, const QByteArray &data, QString *error)
+// fontconfig's atomic replacement: a lock other fontconfig writers respect,
+// a new file beside the old one and a rename over it. Unlocked and released
+// when it goes out of scope.
+class AtomicFile
 {
-    const QByteArray name = QFile::encodeName(path);
-    FcAtomic *atomic = FcAtomicCreate(reinterpret_cast<const FcChar8 *>(name.constData()));
-    if (!atomic) {
-        *error = QStringLiteral("%1: cannot prepare the atomic write").arg(path);
-        return false;
+public:
+    explicit AtomicFile(const QString &path)
+        : m_path(path)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        m_atomic = FcAtomicCreate(reinterpret_cast<const FcChar8 *>(name.constData()));
     }
-    if (!FcAtomicLock(atomic)) {
-        *error = QStringLiteral("%1: cannot lock the file (is another program writing it?)").arg(path);
-        FcAtomicDestroy(atomic);
-        return false;
+    ~AtomicFile()
+    {
+        if (m_locked)
+            FcAtomicUnlock(m_atomic);
+        if (m_atomic)
+            FcAtomicDestroy(m_atomic);
     }
-    const QString newName = QFile::decodeName(reinterpret_cast<const char *>(FcAtomicNewFile(atomic)));
-    QFile out(newName);
-    bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size() && out.flush()
-        && ::fsync(out.handle()) == 0;
-    if (!ok)
-        *error = QStringLiteral("%1: cannot write %2: %3").arg(path, newName, out.errorString());
-    out.close();
-    if (ok && QFile::exists(path))
-        QFile::setPermissions(newName, QFile::permissions(path));
-    if (ok && !FcAtomicReplaceOrig(atomic)) {
-        *error = QStringLiteral("%1: cannot replace the file").arg(path);
-        ok = false;
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+
+    bool lock(QString *error)
+    {
+        if (!m_atomic) {
+            *error = QStringLiteral("%1: cannot prepare the atomic write").arg(m_path);
+            return false;
+        }
+        m_locked = FcAtomicLock(m_atomic);
+        if (!m_locked)
+            *error = QStringLiteral("%1: cannot lock the file (is another program writing it?)").arg(m_path);
+        return m_locked;
     }
-    if (!ok)
-        FcAtomicDeleteNew(atomic);
-    FcAtomicUnlock(atomic);
-    FcAtomicDestroy(atomic);
-    return ok;
-}
+
+    bool replace(const QByteArray &data, QString *error)
+    {
+        const QString newName = QFile::decodeName(reinterpret_cast<const char *>(FcAtomicNewFile(m_atomic)));
+        QFile out(newName);
+        bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size()
+            && out.flush() && ::fsync(out.handle()) == 0;
+        if (!ok)
+            *error = QStringLiteral("%1: cannot write %2: %3").arg(m_path, newName, out.errorString());
+        out.close();
+        if (ok && QFile::exists(m_path))
+            QFile::setPermissions(newName, QFile::permissions(m_path));
+        if (ok && !FcAtomicReplaceOrig(m_atomic)) {
+            *error = QStringLiteral("%1: cannot replace the file").arg(m_path);
+            ok = false;
+        }
+        if (!ok)
+            FcAtomicDeleteNew(m_atomic);
+        return ok;
+    }
+
+private:
+    QString m_path;
+    FcAtomic *m_atomic = nullptr;
+    bool m_locked = false;
+};
+
 // QDom keeps attributes in a hash, so its own output orders them anew on
 // every run; ours is stable (fontconfig's usual order first, then by name) so
 // that saving unchanged options leaves the file unchanged.
@@ -656,8 +684,12 @@ bool KXftConfig::apply()
             QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
-    // The file's content, not its time stamp, tells whether someone else
-    // wrote it: time stamps are too coarse to see a rewrite in the same tick.
+    AtomicFile file(target);
+    if (!file.lock(&d->error))
+        return false;
+
+    // Under the lock, the file's content (not its time stamp, too coarse to
+    // see a rewrite within the same tick) tells whether someone else wrote it.
     QDomDocument doc;
     QByteArray current;
     QString readError;
@@ -683,7 +715,7 @@ bool KXftConfig::apply()
     }
     keepRangesAfterAntiAlias(doc);
     const QByteArray data = serialize(doc, original);
-    if (!writeAtomically(target, data, &d->error))
+    if (!file.replace(data, &d->error))
         return false;
     d->doc = doc;
     d->readContent = data;

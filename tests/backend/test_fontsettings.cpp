@@ -75,7 +75,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("italic");
         QTest::newRow("fractional") << "PT Solva Fact-10.5:normal" << true << "PT Solva Fact" << 10.5 << 50 << false;
         QTest::newRow("bold italic") << "DejaVu Sans-16:bold:italic" << true << "DejaVu Sans" << 16.0 << 75 << true;
-        QTest::newRow("dash in family") << "Noto Sans-Mono-12:normal" << true << "Noto Sans-Mono" << 12.0 << 50 << false;
+        QTest::newRow("dash in family")
+            << "Noto Sans-Mono-12:normal" << true << "Noto Sans-Mono" << 12.0 << 50 << false;
         QTest::newRow("no properties") << "Sans-9" << true << "Sans" << 9.0 << 50 << false;
         QTest::newRow("other fontconfig property ignored")
             << "Sans-9:weight=200:bold" << true << "Sans" << 9.0 << 75 << false;
@@ -135,8 +136,8 @@ private Q_SLOTS:
         QTest::newRow("family kept for a fixed-pitch entry") << int(FontSettings::DiffFamily) << true << "Old-9:bold";
         QTest::newRow("style: 57 becomes normal, italic taken")
             << int(FontSettings::DiffStyle) << false << "Old-9:normal:italic";
-        QTest::newRow("all") << int(FontSettings::DiffFamily | FontSettings::DiffStyle | FontSettings::DiffSize) << false
-                             << "New-12:normal:italic";
+        QTest::newRow("all") << int(FontSettings::DiffFamily | FontSettings::DiffStyle | FontSettings::DiffSize)
+                             << false << "New-12:normal:italic";
     }
     void adjustedFont()
     {
@@ -187,7 +188,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<Values>("settings");
         QTest::addColumn<QByteArray>("command");
-        QTest::newRow("nothing stored") << Values() << QByteArray("VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb full\n");
+        QTest::newRow("nothing stored")
+            << Values() << QByteArray("VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb full\n");
         QTest::newRow("enabled, forced 120")
             << Values{{"useAASettings", "enabled"}, {"forceFontDPI", "120"}, {"XftAntialias", "true"},
                       {"XftSubPixel", "vbgr"}, {"XftHintStyle", "hintslight"}}

@@ -33,10 +33,9 @@ private Q_SLOTS:
     {
         vyrtest::resetHome();
         QVERIFY(vyrtest::writeFile(vyrtest::sandboxRoot() + QStringLiteral("/empty"), QByteArray()));
-        QCOMPARE(vyrtest::run(QStandardPaths::findExecutable(QStringLiteral("xrdb")), {QStringLiteral("-nocpp"), QStringLiteral("-load"),
-                                                       vyrtest::sandboxRoot() + QStringLiteral("/empty")})
-                     .exitCode,
-                 0);
+        const QStringList args{QStringLiteral("-nocpp"), QStringLiteral("-load"),
+                               vyrtest::sandboxRoot() + QStringLiteral("/empty")};
+        QCOMPARE(vyrtest::run(QStandardPaths::findExecutable(QStringLiteral("xrdb")), args).exitCode, 0);
     }
 
     void setLine_data()
@@ -46,7 +45,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("after");
         QTest::newRow("empty file") << QByteArray() << "120" << QByteArray("Xft.dpi: 120\n");
         QTest::newRow("appended, last line had no newline")
-            << QByteArray("! mine\nXTerm*faceSize: 11") << "120" << QByteArray("! mine\nXTerm*faceSize: 11\nXft.dpi: 120\n");
+            << QByteArray("! mine\nXTerm*faceSize: 11") << "120"
+            << QByteArray("! mine\nXTerm*faceSize: 11\nXft.dpi: 120\n");
         QTest::newRow("replaced in place, comments kept")
             << QByteArray("! Xft.dpi: 72 was too small\n#ifdef COLOR\nXft.dpi:\t96\n#endif\nXterm*bg: black\n") << "120"
             << QByteArray("! Xft.dpi: 72 was too small\n#ifdef COLOR\nXft.dpi: 120\n#endif\nXterm*bg: black\n");
@@ -56,7 +56,8 @@ private Q_SLOTS:
             << QByteArray("Xft.dpi: 9\\\n6\nb: 2\\\nXft.dpi: 3\n") << "120"
             << QByteArray("Xft.dpi: 120\nb: 2\\\nXft.dpi: 3\n");
         QTest::newRow("longer and other-binding names untouched")
-            << QByteArray("Xft.dpiX: 1\nXft*dpi: 2\n") << "120" << QByteArray("Xft.dpiX: 1\nXft*dpi: 2\nXft.dpi: 120\n");
+            << QByteArray("Xft.dpiX: 1\nXft*dpi: 2\n") << "120"
+            << QByteArray("Xft.dpiX: 1\nXft*dpi: 2\nXft.dpi: 120\n");
         QTest::newRow("empty value removes") << QByteArray("a: 1\nXft.dpi: 96\nb: 2\n") << ""
                                              << QByteArray("a: 1\nb: 2\n");
         QTest::newRow("empty value, nothing to remove") << QByteArray("a: 1\n") << "" << QByteArray("a: 1\n");
