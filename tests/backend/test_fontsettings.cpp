@@ -104,27 +104,6 @@ private Q_SLOTS:
         QCOMPARE(font->italic, italic);
     }
 
-    void defaults()
-    {
-        QStringList stored;
-        for (const FontSettings::FontEntry &entry : FontSettings::fontEntries())
-            stored << QString::fromLatin1(entry.key) + QLatin1Char('=') + FontSettings::fontValue(entry.defaultFont);
-        QCOMPARE(stored, (QStringList{
-                             "DefaultFont=PT Solva Fact-10:normal",
-                             "TitleFont=PT Solva Fact-9:normal",
-                             "StartMenuFont=PT Solva Fact-10:normal",
-                             "CtrlMenuFont=PT Solva Fact-9:normal",
-                             "DialogFont=PT Solva Fact-10:normal",
-                             "TaskbarFont=PT Solva Fact-9:normal",
-                             "TaskbarBoldFont=PT Solva Fact-9:bold",
-                             "TaskbarClockFont=PT Solva Fact-16:bold",
-                             "TaskbarDateFont=PT Solva Fact-9:normal",
-                             "TaskbarLangFont=PT Solva Fact-14:normal",
-                             "IconFont=PT Solva Fact-9:normal",
-                             "TooltipFont=PT Solva Fact-10:normal",
-                         }));
-    }
-
     void adjustedFont_data()
     {
         QTest::addColumn<int>("diff");
