@@ -20,6 +20,8 @@ packages=(
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
+    # fontconfig's tools, and a font family with Cyrillic and one without
+    fontconfig fonts-dejavu-core fonts-inconsolata
 )
 
 missing=()
