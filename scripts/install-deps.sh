@@ -20,6 +20,7 @@ packages=(
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
+    sound-theme-freedesktop
 )
 
 missing=()
