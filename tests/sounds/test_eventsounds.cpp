@@ -1,0 +1,496 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "soundfixture.h"
+#include "testenv.h"
+
+#include <eventsounds.h>
+#include <vyrsoundtheme.h>
+
+using namespace soundfixture;
+
+namespace {
+const QString chimesComment = QStringLiteral("Three rising chimes: the desktop starts, ends or locks");
+const QString errorComment = QStringLiteral("Two low falling tones: something went wrong");
+const QString notifyComment = QStringLiteral("Two short rising tones: a message asks for attention");
+const QString tooltipComment = QStringLiteral("A soft short blip: an on-screen notification");
+
+QStringList files(const EventSounds &sounds)
+{
+    QStringList out;
+    for (const EventSounds::Row &row : sounds.rows())
+        out << row.file;
+    return out;
+}
+
+QStringList comments(const EventSounds &sounds)
+{
+    QStringList out;
+    for (const EventSounds::Row &row : sounds.rows())
+        out << row.comment;
+    return out;
+}
+
+// Every row holds something that a fresh fill must replace.
+void fillWithJunk(EventSounds &sounds)
+{
+    for (int row = 0; row < sounds.rows().size(); ++row)
+        sounds.setFile(row, QStringLiteral("/nonexistent/junk.wav"));
+}
+
+void removePlayers()
+{
+    for (const char *p : {"/usr/bin/play", "/usr/bin/aplay", "/usr/bin/ogg123", "/usr/bin/sndfile-play"})
+        QFile::remove(vyrtest::sysPath(QString::fromLatin1(p)));
+}
+}
+
+class TestEventSounds : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        vyrtest::installShippedData();
+        QVERIFY2(installSoundThemes(), "fixture themes or the installed freedesktop theme (sound-theme-freedesktop) missing");
+    }
+    void cleanup()
+    {
+        removePlayers();
+        setLocale("C.UTF-8");
+    }
+
+    void fromTheme_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("comments");
+        const QString e;
+        const QString c = QStringLiteral("x-vyr-wm-chimes.wav"), r = QStringLiteral("x-vyr-wm-error.wav");
+        QTest::newRow("no theme: internal sounds in rows 9 to 15")
+            << QString() << QStringList{e, e, e, e, e, e, e, e, c, c, c, r, r, "x-vyr-wm-notify.wav", "x-vyr-wm-tooltip.wav", e, e}
+            << QStringList{e, e, e, e, e, e, e, e, chimesComment, chimesComment, chimesComment, errorComment,
+                           errorComment, notifyComment, tooltipComment, e, e};
+        // The real freedesktop theme has no login, logout or lock sounds and
+        // describes none of its files.
+        QTest::newRow("freedesktop")
+            << "freedesktop"
+            << QStringList{e, e, e, e, e, e, e, e, e, e, e, "dialog-error", "dialog-error", "window-attention-active",
+                           "dialog-information", e, e}
+            << QStringList{e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e, e};
+        // Rows without a sound show the comment of what the theme would play.
+        QTest::newRow("theme with descriptions")
+            << "vyrtest-base"
+            << QStringList{e, e, e, e, e, e, e, e, "desktop-login", e, e, "dialog-error", "dialog-error",
+                           "window-attention-active", "dialog-information", e, e}
+            << QStringList{e, e, "Parent new window", e, e, e, "Base minimised", e, "Base login", e, e, "Base error",
+                           "Base error", e, e, "Base minimised", e};
+    }
+    void fromTheme()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, comments);
+        EventSounds sounds;
+        QVERIFY(sounds.selectTheme(theme));
+        fillWithJunk(sounds);
+        sounds.fillSoundList(false, false);
+        QCOMPARE(::files(sounds), files);
+        QCOMPARE(::comments(sounds), comments);
+
+        sounds.fillSoundList(true, false);
+        QCOMPARE(::files(sounds), QStringList(17, QString()));
+        QCOMPARE(::comments(sounds), QStringList(17, QString()));
+    }
+
+    void loadKeepsStoredValues_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("internal file") << "" << "x-vyr-wm-error.wav" << "x-vyr-wm-error.wav" << errorComment;
+        QTest::newRow("missing file") << "" << "/nonexistent/a.wav" << "" << "";
+        QTest::newRow("theme name without theme") << "" << "dialog-error" << "" << "";
+        QTest::newRow("theme name") << "vyrtest-base" << "dialog-error" << "dialog-error" << "Base error";
+        QTest::newRow("absolute path") << "" << vyrtest::sysPath("/usr/share/sounds/x-vyr-wm-notify.wav")
+                                       << vyrtest::sysPath("/usr/share/sounds/x-vyr-wm-notify.wav") << notifyComment;
+    }
+    void loadKeepsStoredValues()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, comment);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        const int row = EventSounds::rowOfKey(QStringLiteral("MenuPopupSound"));
+        sounds.setFile(row, stored);
+        sounds.fillSoundList(false, true);
+        QCOMPARE(sounds.rows().at(row).file, shown);
+        QCOMPARE(sounds.rows().at(row).comment, comment);
+    }
+
+    void removeRestores_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("System Start, no theme") << "" << "SystemStartSound" << "x-vyr-wm-chimes.wav" << chimesComment;
+        QTest::newRow("Open Window, no theme") << "" << "OpenSound" << "" << "";
+        QTest::newRow("System Start, theme") << "vyrtest-base" << "SystemStartSound" << "desktop-login" << "Base login";
+        QTest::newRow("Open Window, theme") << "vyrtest-base" << "OpenSound" << "" << "Parent new window";
+        QTest::newRow("System Start, theme without it") << "freedesktop" << "SystemStartSound" << "" << "";
+    }
+    void removeRestores()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, key);
+        QFETCH(QString, file);
+        QFETCH(QString, comment);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        const int row = EventSounds::rowOfKey(key);
+        QVERIFY(row >= 0);
+        sounds.chooseFile(row, vyrtest::sysPath("/usr/share/sounds/x-vyr-wm-tooltip.wav"));
+        QCOMPARE(sounds.rows().at(row).comment, tooltipComment);
+        sounds.restoreRow(row);
+        QCOMPARE(sounds.rows().at(row).file, file);
+        QCOMPARE(sounds.rows().at(row).comment, comment);
+    }
+
+    void storedValueOfChosenFile_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("chosen"); // "@" is the sandbox's system root
+        QTest::addColumn<QString>("stored"); // "@" likewise
+        QTest::newRow("sound directory") << "" << "@/usr/share/sounds/x-vyr-wm-chimes.wav" << "x-vyr-wm-chimes.wav";
+        QTest::newRow("theme's stereo folder") << "freedesktop" << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << "bell";
+        QTest::newRow("below the sound directory, no theme")
+            << "" << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << "@/usr/share/sounds/freedesktop/stereo/bell.oga";
+        QTest::newRow("stereo folder of another theme") << "freedesktop" << "@/usr/share/sounds/vyrtest-base/stereo/message.oga"
+                                                        << "@/usr/share/sounds/vyrtest-base/stereo/message.oga";
+        QTest::newRow("theme would play another file by that name")
+            << "vyrtest-base" << "@/usr/share/sounds/vyrtest-base/stereo/item-selected.wav"
+            << "@/usr/share/sounds/vyrtest-base/stereo/item-selected.wav";
+        QTest::newRow("elsewhere") << "" << "@/opt/sounds/ding.wav" << "@/opt/sounds/ding.wav";
+        QTest::newRow("sound directory, no extension") << "" << "@/usr/share/sounds/beep" << "@/usr/share/sounds/beep";
+    }
+    void storedValueOfChosenFile()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, chosen);
+        QFETCH(QString, stored);
+        chosen.replace(QLatin1Char('@'), vyrtest::sysroot());
+        stored.replace(QLatin1Char('@'), vyrtest::sysroot());
+        if (!QFile::exists(chosen))
+            QVERIFY(vyrtest::writeFile(chosen, "x"));
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        QCOMPARE(sounds.valueForChosenFile(chosen), stored);
+        // Whatever is stored must lead back to the chosen file.
+        QCOMPARE(QFileInfo(sounds.GetFileForSound(stored)).canonicalFilePath(), QFileInfo(chosen).canonicalFilePath());
+    }
+
+    void resolve_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("path"); // "@" is the sandbox's system root
+        QTest::newRow("empty") << "freedesktop" << "" << "";
+        QTest::newRow("absolute, kept even if missing") << "" << "/no/such.wav" << "/no/such.wav";
+        QTest::newRow("name without theme") << "" << "dialog-error" << "";
+        QTest::newRow("name in theme") << "freedesktop" << "dialog-error" << "@/usr/share/sounds/freedesktop/stereo/dialog-error.oga";
+        QTest::newRow("name the theme lacks") << "freedesktop" << "desktop-login" << "";
+        QTest::newRow("file name") << "freedesktop" << "x-vyr-wm-error.wav" << "@/usr/share/sounds/x-vyr-wm-error.wav";
+    }
+    void resolve()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, value);
+        QFETCH(QString, path);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        QCOMPARE(sounds.GetFileForSound(value), path.replace(QLatin1Char('@'), vyrtest::sysroot()));
+    }
+
+    void defaults_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("start, no theme") << "" << "SystemStartSound" << false << "x-vyr-wm-chimes.wav";
+        QTest::newRow("lock, theme") << "freedesktop" << "SystemLockSound" << false << "desktop-screen-lock";
+        QTest::newRow("tray, complete, no theme") << "" << "ForceTrayMessageSound" << true << "x-vyr-wm-notify.wav";
+        QTest::newRow("OSD, theme") << "freedesktop" << "OSDNotifySound" << false << "dialog-information";
+        QTest::newRow("base layout, complete, theme") << "freedesktop" << "BaseKbSound" << true << "window-minimized";
+        QTest::newRow("alternative layout, complete, theme") << "freedesktop" << "AltKbSound" << true << "window-maximized";
+        QTest::newRow("menu, basic, theme") << "freedesktop" << "MenuPopupSound" << false << "";
+        QTest::newRow("menu, complete, no theme") << "" << "MenuCommandSound" << true << "";
+        QTest::newRow("unknown key") << "freedesktop" << "BellSound" << true << "";
+        // A theme that failed to load still counts as a theme.
+        QTest::newRow("start, unloadable theme") << "vyrtest-broken" << "SystemStartSound" << false << "desktop-login";
+    }
+    void defaults()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, key);
+        QFETCH(bool, complete);
+        QFETCH(QString, expected);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        QCOMPARE(sounds.GetDefaultSoundForParam(key, complete), expected);
+    }
+
+    void comment_data()
+    {
+        QTest::addColumn<int>("links");      // symbolic links in front of the file
+        QTest::addColumn<QString>("target"); // "@" is the sandbox's system root
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("comment");
+        const QString minimised = QStringLiteral("@/usr/share/sounds/vyrtest-base/stereo/window-minimized.oga");
+        QTest::newRow("file") << 0 << minimised << QByteArray("C.UTF-8") << "Base minimised";
+        QTest::newRow("translated") << 0 << minimised << QByteArray("de_DE.UTF-8") << "Basis minimiert";
+        QTest::newRow("four links") << 4 << minimised << QByteArray("C.UTF-8") << "Base minimised";
+        QTest::newRow("five links are too many") << 5 << minimised << QByteArray("C.UTF-8") << "";
+        QTest::newRow("dangling link") << 1 << "@/usr/share/sounds/gone.wav" << QByteArray("C.UTF-8") << "";
+        QTest::newRow("missing file") << 0 << "@/usr/share/sounds/gone.wav" << QByteArray("C.UTF-8") << "";
+        QTest::newRow("no description") << 0 << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << QByteArray("C.UTF-8") << "";
+    }
+    void comment()
+    {
+        QFETCH(int, links);
+        QFETCH(QString, target);
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, comment);
+        setLocale(locale);
+        target.replace(QLatin1Char('@'), vyrtest::sysroot());
+        const QString linkDir = vyrtest::sandboxRoot() + QStringLiteral("/links/") + QTest::currentDataTag();
+        QDir(linkDir).removeRecursively();
+        QVERIFY(QDir().mkpath(linkDir));
+        QString file = target;
+        for (int i = 0; i < links; ++i) {
+            const QString link = linkDir + QStringLiteral("/link%1.oga").arg(i);
+            QVERIFY(QFile::link(file, link));
+            file = link;
+        }
+        QCOMPARE(EventSounds::GetCommentForFile(QFileInfo(file)), comment);
+    }
+
+    void buttons_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("key"); // empty: no selection
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("disabled");
+        QTest::addColumn<QString>("enabled"); // of s(elect) r(emove) R(estore) p(lay)
+        const QString own = vyrtest::sysPath("/usr/share/sounds/x-vyr-wm-tooltip.wav");
+        QTest::newRow("sounds off") << "" << "SystemStartSound" << own << true << "";
+        QTest::newRow("no selection") << "" << "" << "" << false << "";
+        QTest::newRow("own file, default exists") << "" << "SystemStartSound" << own << false << "srRp";
+        QTest::newRow("default in place") << "" << "SystemStartSound" << "x-vyr-wm-chimes.wav" << false << "srp";
+        QTest::newRow("no default") << "" << "OpenSound" << own << false << "srp";
+        QTest::newRow("empty row") << "" << "OpenSound" << "" << false << "s";
+        QTest::newRow("default missing in theme") << "freedesktop" << "SystemStartSound" << own << false << "srp";
+        QTest::newRow("default in theme") << "freedesktop" << "ErrorDialogSound" << own << false << "srRp";
+    }
+    void buttons()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, key);
+        QFETCH(QString, file);
+        QFETCH(bool, disabled);
+        QFETCH(QString, enabled);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        const int row = EventSounds::rowOfKey(key);
+        sounds.setFile(row, file);
+        const SoundButtonStates s = sounds.buttonStates(disabled, row);
+        QString got;
+        if (s.select) got += 's';
+        if (s.remove) got += 'r';
+        if (s.restore) got += 'R';
+        if (s.play) got += 'p';
+        QCOMPARE(got, enabled);
+        QVERIFY(!s.stop);
+    }
+
+    void player_data()
+    {
+        QTest::addColumn<QStringList>("players"); // installed below the system root
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("file"); // "@" is the sandbox's system root
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("program"); // or the subject of a failure; "@" as above
+        const QString oga = QStringLiteral("@/usr/share/sounds/freedesktop/stereo/bell.oga");
+        const QString wav = QStringLiteral("@/usr/share/sounds/x-vyr-wm-error.wav");
+        const QString au = QStringLiteral("@/usr/share/sounds/old.au");
+        QTest::newRow("play first") << QStringList{"play", "ogg123"} << "" << oga << int(SoundPlayCommand::Ready) << "@/usr/bin/play";
+        QTest::newRow("play takes .au") << QStringList{"play"} << "" << au << int(SoundPlayCommand::Ready) << "@/usr/bin/play";
+        QTest::newRow("wav without play") << QStringList{"aplay"} << "" << wav << int(SoundPlayCommand::Ready) << "@/usr/bin/aplay";
+        QTest::newRow("theme name") << QStringList{"ogg123"} << "freedesktop" << "bell" << int(SoundPlayCommand::Ready) << "@/usr/bin/ogg123";
+        QTest::newRow("ogg123 missing") << QStringList{"aplay"} << "" << oga << int(SoundPlayCommand::MissingPlayer) << "/usr/bin/ogg123";
+        QTest::newRow("no player for .au") << QStringList{"aplay", "ogg123"} << "" << au << int(SoundPlayCommand::NoPlayer) << au;
+        QTest::newRow("missing sound") << QStringList{"play"} << "" << "/nonexistent/a.wav" << int(SoundPlayCommand::MissingFile) << "/nonexistent/a.wav";
+        QTest::newRow("name the theme lacks") << QStringList{"play"} << "freedesktop" << "desktop-login" << int(SoundPlayCommand::MissingFile) << "desktop-login";
+        QTest::newRow("empty row") << QStringList{"play"} << "" << "" << int(SoundPlayCommand::NoSound) << "";
+    }
+    void player()
+    {
+        QFETCH(QStringList, players);
+        QFETCH(QString, theme);
+        QFETCH(QString, file);
+        QFETCH(int, status);
+        QFETCH(QString, program);
+        for (const QString &p : players)
+            QVERIFY(vyrtest::writeScript(vyrtest::sysPath("/usr/bin/" + p), "exit 0\n"));
+        QVERIFY(vyrtest::writeFile(vyrtest::sysPath("/usr/share/sounds/old.au"), "x"));
+        file.replace(QLatin1Char('@'), vyrtest::sysroot());
+        program.replace(QLatin1Char('@'), vyrtest::sysroot());
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        sounds.setFile(0, file);
+        const SoundPlayCommand command = sounds.playCommand(0);
+        QCOMPARE(int(command.status), status);
+        if (command.status != SoundPlayCommand::Ready) {
+            QCOMPARE(command.subject, program);
+            QVERIFY(command.program.isEmpty());
+            return;
+        }
+        QCOMPARE(command.program, program);
+        QCOMPARE(command.arguments, QStringList({"-q", theme.isEmpty() ? file : vyrtest::sysPath("/usr/share/sounds/freedesktop/stereo/bell.oga")}));
+        QCOMPARE(command.environment.value("PULSE_PROP"), QStringLiteral("media.role=event"));
+        QCOMPARE(command.environment.value("PULSE_PROP_media.role"), QStringLiteral("event"));
+    }
+
+    void playerGetsPathAsOneArgument()
+    {
+        // A path full of shell syntax reaches the player unchanged, as one argument.
+        QVERIFY(vyrtest::writeScript(vyrtest::sysPath("/usr/bin/play"), "printf '%s\\n' \"$#\" \"$2\"\n"));
+        const QString path = vyrtest::home() + QStringLiteral("/it's a $(touch pwned); `x` \"sound\".wav");
+        QVERIFY(vyrtest::writeFile(path, "x"));
+        EventSounds sounds;
+        sounds.setFile(0, path);
+        const SoundPlayCommand command = sounds.playCommand(0);
+        QCOMPARE(int(command.status), int(SoundPlayCommand::Ready));
+        const vyrtest::RunResult result = vyrtest::run(command.program, command.arguments, 30000, command.environment);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(result.out), QStringLiteral("2\n") + path + QLatin1Char('\n'));
+        QVERIFY(!QFile::exists(vyrtest::home() + QStringLiteral("/pwned")));
+    }
+
+    void saveOrder()
+    {
+        EventSounds sounds;
+        sounds.selectTheme(QStringLiteral("freedesktop"));
+        sounds.fillSoundList(false, false);
+        sounds.setFile(EventSounds::rowOfKey(QStringLiteral("AltKbSound")), QStringLiteral("/x/alt.wav"));
+        const QVector<SoundSaveEntry> entries = sounds.saveEntries(true);
+        QStringList got;
+        for (const SoundSaveEntry &e : entries)
+            got << QStringLiteral("%1=%2 (%3%4)").arg(e.key, e.value, e.defaultValue, e.boolean ? "; bool" : "");
+        QCOMPARE(got, QStringList({
+                          "EnableSound=true (false; bool)",
+                          "EnableAlsa=true (false; bool)",
+                          "MenuPopupSound= ()",
+                          "MenuCommandSound= ()",
+                          "OpenSound= ()",
+                          "CloseSound= ()",
+                          "RestoreUpSound= ()",
+                          "RestoreDownSound= ()",
+                          "MinimizeSound= ()",
+                          "MaximizeSound= ()",
+                          "SystemStartSound= ()",
+                          "SystemExitSound= ()",
+                          "SystemLockSound= ()",
+                          "LockerBellSound=dialog-error ()",
+                          "ErrorDialogSound=dialog-error ()",
+                          "ForceTrayMessageSound=window-attention-active ()",
+                          "OSDNotifySound=dialog-information ()",
+                          "BaseKbSound= ()",
+                          "AltKbSound=/x/alt.wav ()",
+                          "SoundTheme=freedesktop ()",
+                      }));
+        QCOMPARE(sounds.saveEntries(false).at(1).value, QStringLiteral("false"));
+    }
+
+    void uninstalledThemeReadsAsNoTheme()
+    {
+        const QVector<SoundThemeChoice> choices = EventSounds::installedThemes();
+        QStringList listed;
+        for (const SoundThemeChoice &c : choices)
+            listed << c.name + QLatin1Char('=') + c.displayName;
+        // The broken theme does not load and is left out.
+        QCOMPARE(listed, QStringList({"freedesktop=Default", "vyrtest-base=Test Base", "vyrtest-escape=Escape",
+                                      "vyrtest-parent=Test Parent", "vyrtest-user=User Theme"}));
+        QCOMPARE(EventSounds::themeChoiceIndex(choices, QStringLiteral("vyrtest-parent")), 3);
+        QCOMPARE(EventSounds::themeChoiceIndex(choices, QStringLiteral("uninstalled")), -1);
+        QCOMPARE(EventSounds::themeChoiceIndex(choices, QString()), -1);
+
+        // The list then shows "No theme": the page selects no theme and saves it empty.
+        EventSounds sounds;
+        QVERIFY(sounds.selectTheme(QString()));
+        QVERIFY(!sounds.theme());
+        QCOMPARE(sounds.saveEntries(true).last().key, QStringLiteral("SoundTheme"));
+        QCOMPARE(sounds.saveEntries(true).last().value, QString());
+    }
+
+    void enableSound_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("on");
+        QTest::newRow("true") << "true" << true;
+        QTest::newRow("True") << "True" << true;
+        QTest::newRow("yes") << "yes" << false;
+        QTest::newRow("TRUE") << "TRUE" << false;
+        QTest::newRow("false") << "false" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void enableSound()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, on);
+        QCOMPARE(EventSounds::isEnabledValue(value), on);
+    }
+
+    void environmentAndDaemon()
+    {
+        qputenv("PULSE_PROP", "media.role=music");
+        EventSounds::setEventRoleEnvironment();
+        QCOMPARE(qgetenv("PULSE_PROP"), QByteArray("media.role=event"));
+        QCOMPARE(qgetenv("PULSE_PROP_media.role"), QByteArray("event"));
+
+        const QString daemon = vyrtest::sysPath("/usr/bin/qtnotifydaemon");
+        QFile::remove(daemon);
+        QCOMPARE(EventSounds::notifyDaemonRestartCommand(), QStringList());
+        QVERIFY(vyrtest::writeScript(daemon, "exit 0\n"));
+        QCOMPARE(EventSounds::notifyDaemonRestartCommand(),
+                 QStringList({vyrtest::sysPath("/usr/bin/killall"), "qtnotifydaemon"}));
+    }
+
+    void openDirectory_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("dir"); // "@" is the sandbox's system root
+        QTest::newRow("absolute file") << "freedesktop" << "@/usr/share/sounds/vyrtest-base/stereo/message.oga"
+                                       << "@/usr/share/sounds/vyrtest-base/stereo";
+        QTest::newRow("file name") << "freedesktop" << "x-vyr-wm-error.wav" << "@/usr/share/sounds";
+        QTest::newRow("theme name") << "freedesktop" << "bell" << "@/usr/share/sounds/freedesktop/stereo";
+        QTest::newRow("missing folder, no theme") << "" << "/nonexistent/a.wav" << "@/usr/share/sounds";
+    }
+    void openDirectory()
+    {
+        QFETCH(QString, theme);
+        QFETCH(QString, file);
+        QFETCH(QString, dir);
+        EventSounds sounds;
+        sounds.selectTheme(theme);
+        sounds.setFile(0, file.replace(QLatin1Char('@'), vyrtest::sysroot()));
+        QCOMPARE(sounds.openDirectory(0), dir.replace(QLatin1Char('@'), vyrtest::sysroot()));
+    }
+};
+
+VYR_TEST_GUILESS_MAIN(TestEventSounds)
+#include "test_eventsounds.moc"
