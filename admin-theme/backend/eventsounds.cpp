@@ -160,8 +160,8 @@ QString EventSounds::resolve(const QString &value) const
 QString EventSounds::GetFileForSound(const QString &soundName)
 {
     const QString path = resolve(soundName);
-    const bool fromTheme = !path.isEmpty() && !soundName.startsWith(QLatin1Char('/'))
-        && !soundName.contains(QLatin1Char('.'));
+    const bool fromTheme
+        = !path.isEmpty() && !soundName.startsWith(QLatin1Char('/')) && !soundName.contains(QLatin1Char('.'));
     // Asking once per theme: a theme full of such files would otherwise
     // stack one question per event.
     if (fromTheme && !isSupportedFormat(path) && !m_noticedThemes.contains(m_theme->name())) {
@@ -200,7 +200,8 @@ QString EventSounds::GetCommentForFile(const QFileInfo &finfo)
         reached = QFileInfo(reached.symLinkTarget());
     if (!reached.exists())
         return QString();
-    const QString entryPath = reached.absolutePath() + QLatin1Char('/') + reached.baseName() + QStringLiteral(".desktop");
+    const QString entryPath
+        = reached.absolutePath() + QLatin1Char('/') + reached.baseName() + QStringLiteral(".desktop");
     if (!QFileInfo(entryPath).isFile())
         return QString();
     VyrDesktopEntry entry(entryPath);

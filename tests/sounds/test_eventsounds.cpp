@@ -51,7 +51,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         vyrtest::installShippedData();
-        QVERIFY2(installSoundThemes(), "fixture themes or the installed freedesktop theme (sound-theme-freedesktop) missing");
+        QVERIFY2(installSoundThemes(), "fixture themes or the installed freedesktop theme missing");
     }
     void cleanup()
     {
@@ -67,7 +67,8 @@ private Q_SLOTS:
         const QString e;
         const QString c = QStringLiteral("x-vyr-wm-chimes.wav"), r = QStringLiteral("x-vyr-wm-error.wav");
         QTest::newRow("no theme: internal sounds in rows 9 to 15")
-            << QString() << QStringList{e, e, e, e, e, e, e, e, c, c, c, r, r, "x-vyr-wm-notify.wav", "x-vyr-wm-tooltip.wav", e, e}
+            << QString()
+            << QStringList{e, e, e, e, e, e, e, e, c, c, c, r, r, "x-vyr-wm-notify.wav", "x-vyr-wm-tooltip.wav", e, e}
             << QStringList{e, e, e, e, e, e, e, e, chimesComment, chimesComment, chimesComment, errorComment,
                            errorComment, notifyComment, tooltipComment, e, e};
         // The real freedesktop theme has no login, logout or lock sounds and
@@ -98,8 +99,9 @@ private Q_SLOTS:
         QCOMPARE(::comments(sounds), comments);
 
         sounds.fillSoundList(true, false);
-        QCOMPARE(::files(sounds), QStringList(17, QString()));
-        QCOMPARE(::comments(sounds), QStringList(17, QString()));
+        const QStringList none = QVector<QString>(17).toList();
+        QCOMPARE(::files(sounds), none);
+        QCOMPARE(::comments(sounds), none);
     }
 
     void loadKeepsStoredValues_data()
@@ -164,12 +166,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("theme");
         QTest::addColumn<QString>("chosen"); // "@" is the sandbox's system root
         QTest::addColumn<QString>("stored"); // "@" likewise
+        const QString bell = QStringLiteral("@/usr/share/sounds/freedesktop/stereo/bell.oga");
+        const QString message = QStringLiteral("@/usr/share/sounds/vyrtest-base/stereo/message.oga");
         QTest::newRow("sound directory") << "" << "@/usr/share/sounds/x-vyr-wm-chimes.wav" << "x-vyr-wm-chimes.wav";
-        QTest::newRow("theme's stereo folder") << "freedesktop" << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << "bell";
-        QTest::newRow("below the sound directory, no theme")
-            << "" << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << "@/usr/share/sounds/freedesktop/stereo/bell.oga";
-        QTest::newRow("stereo folder of another theme") << "freedesktop" << "@/usr/share/sounds/vyrtest-base/stereo/message.oga"
-                                                        << "@/usr/share/sounds/vyrtest-base/stereo/message.oga";
+        QTest::newRow("theme's stereo folder") << "freedesktop" << bell << "bell";
+        QTest::newRow("below the sound directory, no theme") << "" << bell << bell;
+        QTest::newRow("stereo folder of another theme") << "freedesktop" << message << message;
         QTest::newRow("theme would play another file by that name")
             << "vyrtest-base" << "@/usr/share/sounds/vyrtest-base/stereo/item-selected.wav"
             << "@/usr/share/sounds/vyrtest-base/stereo/item-selected.wav";
@@ -200,7 +202,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << "freedesktop" << "" << "";
         QTest::newRow("absolute, kept even if missing") << "" << "/no/such.wav" << "/no/such.wav";
         QTest::newRow("name without theme") << "" << "dialog-error" << "";
-        QTest::newRow("name in theme") << "freedesktop" << "dialog-error" << "@/usr/share/sounds/freedesktop/stereo/dialog-error.oga";
+        QTest::newRow("name in theme")
+            << "freedesktop" << "dialog-error" << "@/usr/share/sounds/freedesktop/stereo/dialog-error.oga";
         QTest::newRow("name the theme lacks") << "freedesktop" << "desktop-login" << "";
         QTest::newRow("file name") << "freedesktop" << "x-vyr-wm-error.wav" << "@/usr/share/sounds/x-vyr-wm-error.wav";
     }
@@ -225,7 +228,8 @@ private Q_SLOTS:
         QTest::newRow("tray, complete, no theme") << "" << "ForceTrayMessageSound" << true << "x-vyr-wm-notify.wav";
         QTest::newRow("OSD, theme") << "freedesktop" << "OSDNotifySound" << false << "dialog-information";
         QTest::newRow("base layout, complete, theme") << "freedesktop" << "BaseKbSound" << true << "window-minimized";
-        QTest::newRow("alternative layout, complete, theme") << "freedesktop" << "AltKbSound" << true << "window-maximized";
+        QTest::newRow("alternative layout, complete, theme")
+            << "freedesktop" << "AltKbSound" << true << "window-maximized";
         QTest::newRow("menu, basic, theme") << "freedesktop" << "MenuPopupSound" << false << "";
         QTest::newRow("menu, complete, no theme") << "" << "MenuCommandSound" << true << "";
         QTest::newRow("unknown key") << "freedesktop" << "BellSound" << true << "";
@@ -256,7 +260,8 @@ private Q_SLOTS:
         QTest::newRow("five links are too many") << 5 << minimised << QByteArray("C.UTF-8") << "";
         QTest::newRow("dangling link") << 1 << "@/usr/share/sounds/gone.wav" << QByteArray("C.UTF-8") << "";
         QTest::newRow("missing file") << 0 << "@/usr/share/sounds/gone.wav" << QByteArray("C.UTF-8") << "";
-        QTest::newRow("no description") << 0 << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << QByteArray("C.UTF-8") << "";
+        QTest::newRow("no description")
+            << 0 << "@/usr/share/sounds/freedesktop/stereo/bell.oga" << QByteArray("C.UTF-8") << "";
     }
     void comment()
     {
@@ -320,21 +325,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("players"); // installed below the system root
         QTest::addColumn<QString>("theme");
-        QTest::addColumn<QString>("file"); // "@" is the sandbox's system root
+        QTest::addColumn<QString>("file");    // "@" is the sandbox's system root
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("program"); // or the subject of a failure; "@" as above
+        QTest::addColumn<QString>("sound");   // the player's last argument; "@" as above
+        using S = SoundPlayCommand;
         const QString oga = QStringLiteral("@/usr/share/sounds/freedesktop/stereo/bell.oga");
         const QString wav = QStringLiteral("@/usr/share/sounds/x-vyr-wm-error.wav");
         const QString au = QStringLiteral("@/usr/share/sounds/old.au");
-        QTest::newRow("play first") << QStringList{"play", "ogg123"} << "" << oga << int(SoundPlayCommand::Ready) << "@/usr/bin/play";
-        QTest::newRow("play takes .au") << QStringList{"play"} << "" << au << int(SoundPlayCommand::Ready) << "@/usr/bin/play";
-        QTest::newRow("wav without play") << QStringList{"aplay"} << "" << wav << int(SoundPlayCommand::Ready) << "@/usr/bin/aplay";
-        QTest::newRow("theme name") << QStringList{"ogg123"} << "freedesktop" << "bell" << int(SoundPlayCommand::Ready) << "@/usr/bin/ogg123";
-        QTest::newRow("ogg123 missing") << QStringList{"aplay"} << "" << oga << int(SoundPlayCommand::MissingPlayer) << "/usr/bin/ogg123";
-        QTest::newRow("no player for .au") << QStringList{"aplay", "ogg123"} << "" << au << int(SoundPlayCommand::NoPlayer) << au;
-        QTest::newRow("missing sound") << QStringList{"play"} << "" << "/nonexistent/a.wav" << int(SoundPlayCommand::MissingFile) << "/nonexistent/a.wav";
-        QTest::newRow("name the theme lacks") << QStringList{"play"} << "freedesktop" << "desktop-login" << int(SoundPlayCommand::MissingFile) << "desktop-login";
-        QTest::newRow("empty row") << QStringList{"play"} << "" << "" << int(SoundPlayCommand::NoSound) << "";
+        const QString missing = QStringLiteral("/nonexistent/a.wav");
+        const QStringList play{"play"}, aplay{"aplay"}, ogg123{"ogg123"};
+        QTest::newRow("play first") << play + ogg123 << "" << oga << int(S::Ready) << "@/usr/bin/play" << oga;
+        QTest::newRow("play takes .au") << play << "" << au << int(S::Ready) << "@/usr/bin/play" << au;
+        QTest::newRow("wav without play") << aplay << "" << wav << int(S::Ready) << "@/usr/bin/aplay" << wav;
+        QTest::newRow("theme name") << ogg123 << "freedesktop" << "bell" << int(S::Ready) << "@/usr/bin/ogg123" << oga;
+        QTest::newRow("ogg123 missing") << aplay << "" << oga << int(S::MissingPlayer) << "/usr/bin/ogg123" << "";
+        QTest::newRow("no player for .au") << aplay + ogg123 << "" << au << int(S::NoPlayer) << au << "";
+        QTest::newRow("missing sound") << play << "" << missing << int(S::MissingFile) << missing << "";
+        QTest::newRow("name the theme lacks")
+            << play << "freedesktop" << "desktop-login" << int(S::MissingFile) << "desktop-login" << "";
+        QTest::newRow("empty row") << play << "" << "" << int(S::NoSound) << "" << "";
     }
     void player()
     {
@@ -343,11 +353,14 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(int, status);
         QFETCH(QString, program);
+        QFETCH(QString, sound);
         for (const QString &p : players)
             QVERIFY(vyrtest::writeScript(vyrtest::sysPath("/usr/bin/" + p), "exit 0\n"));
         QVERIFY(vyrtest::writeFile(vyrtest::sysPath("/usr/share/sounds/old.au"), "x"));
-        file.replace(QLatin1Char('@'), vyrtest::sysroot());
-        program.replace(QLatin1Char('@'), vyrtest::sysroot());
+        const QString root = vyrtest::sysroot();
+        file.replace(QLatin1Char('@'), root);
+        program.replace(QLatin1Char('@'), root);
+        sound.replace(QLatin1Char('@'), root);
         EventSounds sounds;
         sounds.selectTheme(theme);
         sounds.setFile(0, file);
@@ -359,7 +372,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(command.program, program);
-        QCOMPARE(command.arguments, QStringList({"-q", theme.isEmpty() ? file : vyrtest::sysPath("/usr/share/sounds/freedesktop/stereo/bell.oga")}));
+        QCOMPARE(command.arguments, QStringList({"-q", sound}));
         QCOMPARE(command.environment.value("PULSE_PROP"), QStringLiteral("media.role=event"));
         QCOMPARE(command.environment.value("PULSE_PROP_media.role"), QStringLiteral("event"));
     }

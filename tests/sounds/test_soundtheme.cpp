@@ -13,7 +13,7 @@ class TestSoundTheme : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY2(installSoundThemes(), "fixture themes or the installed freedesktop theme (sound-theme-freedesktop) missing");
+        QVERIFY2(installSoundThemes(), "fixture themes or the installed freedesktop theme missing");
     }
     void cleanup() { setLocale("C.UTF-8"); }
 
@@ -121,8 +121,10 @@ private Q_SLOTS:
         QTest::newRow(".ogg before .wav")
             << "vyrtest-base" << "item-selected" << "" << "" << sys + "vyrtest-base/stereo/item-selected.ogg";
         QTest::newRow("user directory first")
-            << "vyrtest-base" << "window-close" << "" << "" << "/home/.local/share/sounds/vyrtest-base/stereo/window-close.oga";
-        QTest::newRow("inherited") << "vyrtest-base" << "window-new" << "" << "" << sys + "vyrtest-parent/stereo/window-new.oga";
+            << "vyrtest-base" << "window-close" << "" << ""
+            << "/home/.local/share/sounds/vyrtest-base/stereo/window-close.oga";
+        QTest::newRow("inherited")
+            << "vyrtest-base" << "window-new" << "" << "" << sys + "vyrtest-parent/stereo/window-new.oga";
         QTest::newRow("inheritance cycle")
             << "vyrtest-parent" << "item-selected" << "" << "" << sys + "vyrtest-base/stereo/item-selected.ogg";
         QTest::newRow("then freedesktop") << "vyrtest-base" << "dialog-information" << "" << ""
@@ -147,7 +149,8 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         VyrSoundTheme t(theme);
         t.load();
-        QCOMPARE(t.getSoundFilePath(sound, profile, locale), expected.isEmpty() ? QString() : vyrtest::sandboxRoot() + expected);
+        const QString path = expected.isEmpty() ? QString() : vyrtest::sandboxRoot() + expected;
+        QCOMPARE(t.getSoundFilePath(sound, profile, locale), path);
     }
 
     void lookupFollowsEnvironmentLocale()
