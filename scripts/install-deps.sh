@@ -22,6 +22,8 @@ packages=(
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
     # fontconfig's tools, and a font family with Cyrillic and one without
     fontconfig fonts-dejavu-core fonts-inconsolata
+    # a real freedesktop sound theme
+    sound-theme-freedesktop
 )
 
 missing=()
