@@ -25,7 +25,7 @@ namespace {
  * closed again at once: the service modes have no event loop and should not
  * start a bus thread for one message.
  */
-bool emitSessionSignal(const char *path, const char *interface, const char *member)
+bool emitSessionSignal(const char *path, const char *interface, const char *member, const int *intArgument = nullptr)
 {
     DBusError error;
     dbus_error_init(&error);
@@ -37,6 +37,10 @@ bool emitSessionSignal(const char *path, const char *interface, const char *memb
     }
     dbus_connection_set_exit_on_disconnect(connection, FALSE);
     DBusMessage *message = dbus_message_new_signal(path, interface, member);
+    if (message && intArgument) {
+        const dbus_int32_t value = *intArgument;
+        dbus_message_append_args(message, DBUS_TYPE_INT32, &value, DBUS_TYPE_INVALID);
+    }
     const bool sent = message && dbus_connection_send(connection, message, nullptr);
     dbus_connection_flush(connection);
     if (message)
@@ -77,11 +81,12 @@ QColor ColourSchemeApply::schemeBackground() const
     return schemePalette().color(QPalette::Active, QPalette::Base);
 }
 
-bool ColourSchemeApply::writeWmColours(ThemeSettings *theme, ThemeSettings *palette, bool iconStringColour) const
+bool ColourSchemeApply::writeWmColours(ThemeSettings *theme, ThemeSettings *palette, bool iconStringColour,
+                                       bool withMenuKeys) const
 {
     if (hasWmColours(m_scheme))
         return applySchemeWmColours(m_scheme, theme, palette);
-    bool ok = linkWmColoursToPalette(theme, true);
+    bool ok = linkWmColoursToPalette(theme, withMenuKeys);
     if (iconStringColour) {
         saveString(theme, QStringLiteral("IconStringColor"), QStringLiteral("PrimaryTextColor"),
                    QStringLiteral("PrimaryTextColor"), false);
@@ -105,9 +110,30 @@ bool ColourSchemeApply::writeShadowColour(const QString &wallpaper) const
 
 void ColourSchemeApply::notifySession() const
 {
+    notifyStyle();
+    announceScheme();
+    restartPanel();
+}
+
+void ColourSchemeApply::notifyStyle()
+{
     emitSessionSignal("/BreezeStyle", "org.kde.Breeze.Style", "reparseConfiguration");
     notifyQtSettingsChanged();
+}
+
+void ColourSchemeApply::announceScheme() const
+{
     vyrSendWmCommand(QStringLiteral("VYRWM_UPDATE_VAL ColorScheme %1\n").arg(m_scheme));
+}
+
+void ColourSchemeApply::restartPanel()
+{
     vyrRunProgram(vyrSystemPath(QStringLiteral("/usr/bin/killall")), {QStringLiteral("vyr-start-panel")});
     vyrRunProgram(vyrSystemPath(QStringLiteral("/usr/bin/vyr-vkbd")), {QStringLiteral("--update")});
+}
+
+bool ColourSchemeApply::notifyIconsChanged()
+{
+    const int group = 0;
+    return emitSessionSignal("/KIconLoader", "org.kde.KIconLoader", "iconChanged", &group);
 }

@@ -43,10 +43,12 @@ public:
      * Maps the scheme onto the WM colour keys of @p theme: from its "WM"
      * group when it has one (and then, with @p palette, the palette store's
      * PrimaryColor and BackgroundColor too), else by pointing every key at
-     * its palette variable, and with @p iconStringColour IconStringColor at
-     * PrimaryTextColor. Returns false when a store could not be written.
+     * its palette variable (the menu keys only with @p withMenuKeys), and
+     * with @p iconStringColour IconStringColor at PrimaryTextColor. Returns
+     * false when a store could not be written.
      */
-    bool writeWmColours(ThemeSettings *theme, ThemeSettings *palette, bool iconStringColour) const;
+    bool writeWmColours(ThemeSettings *theme, ThemeSettings *palette, bool iconStringColour,
+                        bool withMenuKeys = true) const;
 
     /**
      * Writes the scheme's name into "Colors:View" of breezerc, and its Qt
@@ -63,11 +65,22 @@ public:
     bool writeShadowColour(const QString &wallpaper) const;
 
     /**
-     * Tells the running session: the widget style's D-Bus signal, the Qt
-     * settings time stamp, "VYRWM_UPDATE_VAL ColorScheme <scheme>" to the
-     * window manager, and restarts of the panel and the on-screen keyboard.
+     * Tells the running session: notifyStyle(), announceScheme() and
+     * restartPanel(), in this order.
      */
     void notifySession() const;
+    /// The widget style's D-Bus signal "reparseConfiguration" and the Qt
+    /// settings time stamp: running programs reload their palette.
+    static void notifyStyle();
+    /// "VYRWM_UPDATE_VAL ColorScheme <scheme>" to the window manager.
+    void announceScheme() const;
+    /// Restarts the panel ("killall vyr-start-panel") and updates the
+    /// on-screen keyboard ("vyr-vkbd --update"), each with an argument list,
+    /// waiting for each; their exit statuses are not checked.
+    static void restartPanel();
+    /// The session-bus signal "iconChanged" (one int, 0) of
+    /// org.kde.KIconLoader: KDE programs reload their icons.
+    static bool notifyIconsChanged();
 
 private:
     QString m_scheme;

@@ -1,0 +1,526 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "vyricontheme.h"
+#include "vyrfileio.h"
+#include "vyrinidocument.h"
+#include "vyrpaths.h"
+#include "vyrxresources.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xresource.h>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+
+namespace {
+const QByteArray s_group = QByteArrayLiteral("Icon Theme");
+const QString s_hicolor = QStringLiteral("hicolor");
+const QStringList s_extensions{QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm")};
+// Inheritance deeper than this is a broken theme, not a real one.
+const int s_maxChain = 32;
+
+QStringList splitList(const QByteArray &value)
+{
+    QStringList out;
+    const QStringList parts = QString::fromUtf8(value).split(QLatin1Char(','));
+    for (const QString &part : parts) {
+        const QString item = part.trimmed();
+        if (!item.isEmpty())
+            out << item;
+    }
+    return out;
+}
+
+// A theme must not send the lookup outside its own directory.
+bool isSafeRelative(const QString &dir)
+{
+    return !dir.startsWith(QLatin1Char('/')) && !dir.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+}
+
+int toInt(const QByteArray &value, int fallback)
+{
+    bool ok = false;
+    const int number = value.trimmed().toInt(&ok);
+    return ok ? number : fallback;
+}
+
+bool matchesSize(const VyrIconTheme::Directory &dir, int size)
+{
+    switch (dir.type) {
+    case VyrIconTheme::DirType::Fixed:
+        return dir.size == size;
+    case VyrIconTheme::DirType::Scalable:
+        return dir.minSize <= size && size <= dir.maxSize;
+    case VyrIconTheme::DirType::Threshold:
+        return dir.size - dir.threshold <= size && size <= dir.size + dir.threshold;
+    }
+    return false;
+}
+
+int sizeDistance(const VyrIconTheme::Directory &dir, int size)
+{
+    switch (dir.type) {
+    case VyrIconTheme::DirType::Fixed:
+        return std::abs(dir.size - size);
+    case VyrIconTheme::DirType::Scalable:
+        if (size < dir.minSize)
+            return dir.minSize - size;
+        return size > dir.maxSize ? size - dir.maxSize : 0;
+    case VyrIconTheme::DirType::Threshold:
+        if (size < dir.size - dir.threshold)
+            return dir.size - dir.threshold - size;
+        return size > dir.size + dir.threshold ? size - dir.size - dir.threshold : 0;
+    }
+    return INT_MAX;
+}
+
+QString iconFileIn(const QString &dir, const QString &iconName)
+{
+    for (const QString &extension : s_extensions) {
+        const QString file = dir + QLatin1Char('/') + iconName + extension;
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return QString();
+}
+
+/// The server's current resources: RESOURCE_MANAGER of the first screen's
+/// root window. Xlib's own copy is taken when the connection opens and
+/// would miss an xrdb run since.
+QByteArray currentResources(Display *display)
+{
+    if (!display)
+        return QByteArray();
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    QByteArray text;
+    if (XGetWindowProperty(display, RootWindow(display, 0), XA_RESOURCE_MANAGER, 0, LONG_MAX / 4, False, XA_STRING,
+                           &type, &format, &count, &after, &data) == Success && data) {
+        if (format == 8)
+            text = QByteArray(reinterpret_cast<const char *>(data), int(count));
+        XFree(data);
+    }
+    return text;
+}
+
+QString resourceValue(Display *display, const char *name, const char *className)
+{
+    const QByteArray text = currentResources(display);
+    if (text.isEmpty())
+        return QString();
+    XrmInitialize();
+    XrmDatabase database = XrmGetStringDatabase(text.constData());
+    if (!database)
+        return QString();
+    char *type = nullptr;
+    XrmValue value{0, nullptr};
+    QString out;
+    if (XrmGetResource(database, name, className, &type, &value) && value.addr)
+        out = QString::fromLocal8Bit(value.addr, int(value.size) - 1).trimmed();
+    XrmDestroyDatabase(database);
+    return out;
+}
+
+int positive(const QString &text)
+{
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    return ok && number >= 1 ? int(std::lround(number)) : 0;
+}
+
+QString xresourcesFile()
+{
+    const QString home = GetVyrDir(VyrDirHome);
+    return home.isEmpty() ? QString() : home + QStringLiteral("/.Xresources");
+}
+
+// Grows a size in proportion to the DPI above 120 dpi, where the fixed
+// sizes end, so that the two meet without a step.
+int scaledFrom120(int base, int dpi)
+{
+    if (dpi <= 120)
+        return base;
+    return int(std::lround(base * double(dpi) / 120.0));
+}
+}
+
+struct VyrIconTheme::Private {
+    QString name;
+    QString basePath;
+    bool followInherits = true;
+    bool loaded = false;
+    QString path;
+    QString displayName;
+    QStringList inherits;
+    std::vector<Directory> dirs;
+    // Lazily made: the themes searched after this one, in order.
+    mutable bool chainBuilt = false;
+    mutable std::vector<std::unique_ptr<VyrIconTheme>> chain;
+
+    QString lookup(const QString &iconName, int size, const QString &context) const
+    {
+        const QStringList bases = VyrIconTheme::baseDirs();
+        for (const Directory &dir : dirs) {
+            if (!context.isEmpty() && dir.context.compare(context, Qt::CaseInsensitive) != 0)
+                continue;
+            if (!matchesSize(dir, size))
+                continue;
+            for (const QString &base : bases) {
+                const QString file = iconFileIn(base + QLatin1Char('/') + name + QLatin1Char('/') + dir.path, iconName);
+                if (!file.isEmpty())
+                    return file;
+            }
+        }
+        return QString();
+    }
+
+    QString closest(const QString &iconName, int size, const QString &context) const
+    {
+        const QStringList bases = VyrIconTheme::baseDirs();
+        QString best;
+        int bestDistance = INT_MAX;
+        for (const Directory &dir : dirs) {
+            if (!context.isEmpty() && dir.context.compare(context, Qt::CaseInsensitive) != 0)
+                continue;
+            const int distance = sizeDistance(dir, size);
+            if (distance >= bestDistance)
+                continue;
+            for (const QString &base : bases) {
+                const QString file = iconFileIn(base + QLatin1Char('/') + name + QLatin1Char('/') + dir.path, iconName);
+                if (!file.isEmpty()) {
+                    best = file;
+                    bestDistance = distance;
+                    break;
+                }
+            }
+        }
+        return best;
+    }
+
+    /// This theme's inherited themes depth first, each once, cycles cut,
+    /// and hicolor last.
+    const std::vector<std::unique_ptr<VyrIconTheme>> &fallbacks() const
+    {
+        if (chainBuilt)
+            return chain;
+        chainBuilt = true;
+        if (!followInherits)
+            return chain;
+        QSet<QString> seen{name};
+        std::function<void(const QStringList &, int)> walk = [&](const QStringList &names, int depth) {
+            if (depth > s_maxChain)
+                return;
+            for (const QString &parent : names) {
+                if (seen.contains(parent) || parent == s_hicolor)
+                    continue;
+                seen.insert(parent);
+                auto theme = std::make_unique<VyrIconTheme>(parent, QString(), false);
+                if (!theme->load())
+                    continue;
+                const QStringList next = theme->inherits();
+                chain.push_back(std::move(theme));
+                walk(next, depth + 1);
+            }
+        };
+        walk(inherits, 0);
+        if (name != s_hicolor) {
+            auto theme = std::make_unique<VyrIconTheme>(s_hicolor, QString(), false);
+            if (theme->load())
+                chain.push_back(std::move(theme));
+        }
+        return chain;
+    }
+};
+
+VyrIconTheme::VyrIconTheme(const QString &name, const QString &basePath, bool followInherits)
+    : d(std::make_unique<Private>())
+{
+    d->name = name;
+    d->basePath = basePath;
+    d->followInherits = followInherits;
+}
+
+VyrIconTheme::~VyrIconTheme() = default;
+
+QStringList VyrIconTheme::baseDirs()
+{
+    QStringList candidates;
+    const QString home = GetVyrDir(VyrDirHome);
+    if (!home.isEmpty())
+        candidates << home + QStringLiteral("/.icons");
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty() && !home.isEmpty())
+        dataHome = home + QStringLiteral("/.local/share");
+    if (!dataHome.isEmpty())
+        candidates << dataHome + QStringLiteral("/icons");
+    const QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty()) {
+        candidates << vyrSystemPath(QStringLiteral("/usr/local/share/icons"))
+                   << vyrSystemPath(QStringLiteral("/usr/share/icons"));
+    } else {
+        for (const QString &dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            if (QDir::isAbsolutePath(dir))
+                candidates << QDir::cleanPath(dir) + QStringLiteral("/icons");
+        }
+    }
+    candidates << vyrSystemPath(QStringLiteral("/usr/share/pixmaps"));
+    QStringList out;
+    for (const QString &dir : qAsConst(candidates)) {
+        if (!out.contains(dir) && QFileInfo(dir).isDir())
+            out << dir;
+    }
+    return out;
+}
+
+bool VyrIconTheme::load()
+{
+    d->loaded = false;
+    d->dirs.clear();
+    d->inherits.clear();
+    if (d->name.isEmpty() || d->name.contains(QLatin1Char('/')) || d->name == QLatin1String(".."))
+        return false;
+    const QStringList bases = d->basePath.isEmpty() ? baseDirs() : QStringList{d->basePath};
+    for (const QString &base : bases) {
+        const QString dir = base + QLatin1Char('/') + d->name;
+        const QString index = dir + QStringLiteral("/index.theme");
+        if (!QFileInfo(index).isFile())
+            continue;
+        VyrIniDocument doc;
+        if (!doc.loadFile(index) || !doc.hasSection(s_group))
+            return false;
+        d->path = dir;
+        d->displayName = doc.text(QString::fromLatin1(s_group), QStringLiteral("Name"), d->name);
+        d->inherits = splitList(doc.value(s_group, "Inherits"));
+        QStringList names = splitList(doc.value(s_group, "Directories"));
+        names << splitList(doc.value(s_group, "ScaledDirectories"));
+        for (const QString &entry : qAsConst(names)) {
+            const QByteArray section = entry.toUtf8();
+            if (!isSafeRelative(entry) || !doc.hasSection(section))
+                continue;
+            Directory directory;
+            directory.path = entry;
+            directory.size = toInt(doc.value(section, "Size"), 0);
+            if (directory.size <= 0)
+                continue; // the specification requires Size
+            directory.scale = toInt(doc.value(section, "Scale"), 1);
+            directory.context = QString::fromUtf8(doc.value(section, "Context"));
+            const QByteArray type = doc.value(section, "Type", "Threshold").trimmed();
+            directory.type = type == "Fixed" ? DirType::Fixed
+                : type == "Scalable"         ? DirType::Scalable
+                                             : DirType::Threshold;
+            directory.minSize = toInt(doc.value(section, "MinSize"), directory.size);
+            directory.maxSize = toInt(doc.value(section, "MaxSize"), directory.size);
+            directory.threshold = toInt(doc.value(section, "Threshold"), 2);
+            d->dirs.push_back(directory);
+        }
+        d->loaded = true;
+        return true;
+    }
+    return false;
+}
+
+bool VyrIconTheme::isLoaded() const
+{
+    return d->loaded;
+}
+
+QString VyrIconTheme::name() const
+{
+    return d->name;
+}
+
+QString VyrIconTheme::path() const
+{
+    return d->path;
+}
+
+QString VyrIconTheme::displayName() const
+{
+    return d->displayName.isEmpty() ? d->name : d->displayName;
+}
+
+QStringList VyrIconTheme::inherits() const
+{
+    return d->inherits;
+}
+
+const std::vector<VyrIconTheme::Directory> &VyrIconTheme::directories() const
+{
+    return d->dirs;
+}
+
+bool VyrIconTheme::hasCursors() const
+{
+    for (const QString &base : baseDirs()) {
+        if (QFileInfo(base + QLatin1Char('/') + d->name + QStringLiteral("/cursors")).isDir())
+            return true;
+    }
+    return false;
+}
+
+QString VyrIconTheme::getIconPath(const QString &iconName, int size, const QString &context) const
+{
+    if (!d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')))
+        return QString();
+    QString file = d->lookup(iconName, size, context);
+    if (!file.isEmpty())
+        return file;
+    for (const auto &theme : d->fallbacks()) {
+        file = theme->d->lookup(iconName, size, context);
+        if (!file.isEmpty())
+            return file;
+    }
+    return QString();
+}
+
+QString VyrIconTheme::findIcon(const QString &iconName, int size, const QString &context) const
+{
+    QString file = getIconPath(iconName, size, context);
+    if (!file.isEmpty() || !d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')))
+        return file;
+    file = d->closest(iconName, size, context);
+    for (auto it = d->fallbacks().begin(); file.isEmpty() && it != d->fallbacks().end(); ++it)
+        file = (*it)->d->closest(iconName, size, context);
+    for (const QString &base : baseDirs()) {
+        if (!file.isEmpty())
+            break;
+        file = iconFileIn(base, iconName);
+    }
+    return file;
+}
+
+QStringList VyrIconTheme::getThemesNames()
+{
+    QSet<QString> names;
+    for (const QString &base : baseDirs()) {
+        const QStringList dirs = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &dir : dirs) {
+            if (QFileInfo(base + QLatin1Char('/') + dir + QStringLiteral("/index.theme")).isFile())
+                names.insert(dir);
+        }
+    }
+    QStringList out(names.begin(), names.end());
+    out.sort();
+    return out;
+}
+
+QStringList VyrIconTheme::getCursorThemeNames()
+{
+    QSet<QString> names;
+    for (const QString &base : baseDirs()) {
+        const QStringList dirs = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString &dir : dirs) {
+            if (QFileInfo(base + QLatin1Char('/') + dir + QStringLiteral("/cursors")).isDir())
+                names.insert(dir);
+        }
+    }
+    QStringList out(names.begin(), names.end());
+    out.sort();
+    return out;
+}
+
+QString VyrIconTheme::getCurrentCursorThemeName(Display *display)
+{
+    const QString fromResources = resourceValue(display, "Xcursor.theme", "Xcursor.Theme");
+    if (!fromResources.isEmpty())
+        return fromResources;
+    return qEnvironmentVariable("XCURSOR_THEME").trimmed();
+}
+
+int VyrIconTheme::getCurrentCursorThemeSize(Display *display)
+{
+    const QString fromResources = resourceValue(display, "Xcursor.size", "Xcursor.Size");
+    if (!fromResources.isEmpty())
+        return positive(fromResources);
+    return positive(qEnvironmentVariable("XCURSOR_SIZE"));
+}
+
+bool VyrIconTheme::setCurrentCursorThemeName(const QString &name, QString *error)
+{
+    const QString resources = xresourcesFile();
+    if (resources.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no home directory");
+        return false;
+    }
+    // The name ends up in a resources line and an INI line.
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
+        if (error)
+            *error = QStringLiteral("cursor theme name holds a line break");
+        return false;
+    }
+    // Programs started without the server's resources (Wayland clients,
+    // GTK's own lookup) take the theme that "default" inherits.
+    const QString index = GetVyrDir(VyrDirHome) + QStringLiteral("/.icons/default/index.theme");
+    VyrIniDocument doc;
+    if (QFileInfo::exists(index) && !doc.loadFile(index)) {
+        if (error)
+            *error = QStringLiteral("cannot read %1").arg(index);
+        return false;
+    }
+    if (name.isEmpty())
+        doc.removeKey(s_group, "Inherits");
+    else
+        doc.setValue(s_group, "Inherits", name.toUtf8());
+    if (!QFileInfo(QFileInfo(index).path()).isDir() && !QDir().mkpath(QFileInfo(index).path())) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(QFileInfo(index).path());
+        return false;
+    }
+    if (!doc.saveFile(index, error))
+        return false;
+    return setXrdbParameterInFile(resources, QStringLiteral("Xcursor.theme:"), QStringLiteral(" "), name, true, error);
+}
+
+bool VyrIconTheme::setCurrentCursorThemeSize(int size, QString *error)
+{
+    const QString resources = xresourcesFile();
+    if (resources.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no home directory");
+        return false;
+    }
+    return setXrdbParameterInFile(resources, QStringLiteral("Xcursor.size:"), QStringLiteral(" "),
+                                  size >= 1 ? QString::number(size) : QString(), true, error);
+}
+
+int VyrIconTheme::GetIconSizeForDPI(int dpi, int desktop)
+{
+    return scaledFrom120(desktop ? 48 : 31, dpi);
+}
+
+int VyrIconTheme::GetFrameTitleSizeForDPI(int dpi, int base)
+{
+    return scaledFrom120(base, dpi);
+}
+
+int VyrIconTheme::GetFrameBorderSizeForDPI(int dpi, int base)
+{
+    return scaledFrom120(base, dpi);
+}
+
+int GetXftDPI(Display *display, int screen)
+{
+    Q_UNUSED(screen) // the resource is one for the display
+    return positive(resourceValue(display, "Xft.dpi", "Xft.Dpi"));
+}
+
+int FindDPI(Display *display, int screen, unsigned long root)
+{
+    Q_UNUSED(root)
+    if (!display || screen < 0 || screen >= ScreenCount(display))
+        return 0;
+    const int millimetres = DisplayHeightMM(display, screen);
+    if (millimetres <= 0)
+        return 0;
+    return int(std::lround(DisplayHeight(display, screen) * 25.4 / millimetres));
+}
