@@ -7,6 +7,7 @@
 #include <pagetable.h>
 #include <session.h>
 #include <themepaths.h>
+#include <wmcolours.h>
 
 #include <myapplication.h>
 #include <vyrdesktopentry.h>
@@ -200,7 +201,9 @@ int runInteractive(MyApplication &app, int argc, char **argv)
         if (sessionFlags().highIntegritySession || parsed.pageName != QLatin1String("ColorScheme")) {
             window->val(parsed.pageName, parsed.pageArgument);
         } else {
-            if (!QFileInfo(parsed.pageArgument).isFile()) {
+            // A shipped scheme is named by its system path, which the
+            // system root may place elsewhere.
+            if (!QFileInfo(schemeFilePath(parsed.pageArgument)).isFile()) {
                 std::fprintf(stderr, "vyr-admin-theme: scheme %s does not exists\n", qPrintable(parsed.pageArgument));
                 return 1;
             }

@@ -18,6 +18,7 @@
 #include <vyrwmcommand.h>
 #include <vyrx11.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -166,6 +168,13 @@ QString wallpaperForSavedScheme(const QString &scheme, const QString &wallpaper)
     if (scheme.endsWith(QLatin1String("SolvaLight.colors")) && (wallpaper == darkWallpaper || wallpaper == redWallpaper))
         return lightWallpaper;
     return QString();
+}
+
+qint64 editTime()
+{
+    static qint64 last = 0;
+    last = std::max(last + 1, QDateTime::currentMSecsSinceEpoch());
+    return last;
 }
 
 void ensureUserScheme()

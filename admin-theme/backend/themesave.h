@@ -105,6 +105,13 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
 QString wallpaperForSavedScheme(const QString &scheme, const QString &wallpaper);
 
 /**
+ * The time of an edit the save compares (a scheme or a wallpaper chosen),
+ * in milliseconds since the epoch, and later than every earlier call: two
+ * choices made within one clock tick still keep their order.
+ */
+qint64 editTime();
+
+/**
  * Gives the user a User.colors in $XDG_DATA_HOME/color-schemes when there
  * is none, copied from the shipped template; an existing file is never
  * replaced and the copy appears whole or not at all. Problems are printed

@@ -11,6 +11,7 @@
 #include <KConfigGroup>
 #include <KSharedConfig>
 
+#include <QDir>
 #include <QHash>
 #include <QVector>
 
@@ -149,6 +150,20 @@ QString schemeFilePath(const QString &scheme)
     if (scheme.startsWith(QLatin1String("/usr/")) || scheme.startsWith(QLatin1String("/etc/")))
         return vyrSystemPath(scheme);
     return scheme;
+}
+
+QString storedSchemePath(const QString &file)
+{
+    const QString root = qEnvironmentVariable("VYR_SYSROOT");
+    if (root.isEmpty() || file.isEmpty())
+        return file;
+    const QString prefix = QDir::cleanPath(vyrSystemPath(QStringLiteral("/")));
+    const QString clean = QDir::cleanPath(file);
+    for (const char *area : {"/usr/", "/etc/"}) {
+        if (clean.startsWith(prefix + QLatin1String(area)))
+            return clean.mid(prefix.size());
+    }
+    return file;
 }
 
 QColor parseWmRoleColour(const QString &value)

@@ -111,6 +111,13 @@ QString resolveDesktopColour(const QString &value, ThemeSettings *theme, ThemeSe
 QString schemeFilePath(const QString &scheme);
 
 /**
+ * The stored spelling of a scheme file's path, the inverse of
+ * schemeFilePath(): a file below the system root (VYR_SYSROOT) is named by
+ * its system path (/usr/share/...); any other path is returned unchanged.
+ */
+QString storedSchemePath(const QString &file);
+
+/**
  * The scheme's file, read with KConfig (with the global settings beneath
  * it). Every engine function reads a scheme through this: while a caller
  * holds the returned object, opening the same scheme again returns it

@@ -3,6 +3,8 @@
 #include "wallpaperpage.h"
 #include "ui_wallpaperpage.h"
 
+#include <themepage.h>
+#include <themesave.h>
 #include <themesettings.h>
 #include <wmcolours.h>
 #include <vyrpaths.h>
@@ -30,6 +32,10 @@ void WallpaperPage::selectWallpaperFile(const QString &path)
     if (path.isEmpty() || !QFileInfo::exists(vyrSystemPath(path)))
         return;
     m_wallpaper = path;
+    m_wallpaperTime = ThemeSave::editTime();
+    customWallpaperFlag() = path.startsWith(QLatin1Char('/')) && !path.contains(QLatin1String("vyr-default"))
+        ? CustomWallpaper::Yes
+        : CustomWallpaper::No;
     markAsChanged();
 }
 

@@ -34,6 +34,8 @@ public:
     void setPrimaryColor(const QString &colour = QString());
     /// The wallpaper field: a path, a wallpaper name or a colour.
     QString wallpaper() const { return m_wallpaper; }
+    /// When the wallpaper was last chosen (ThemeSave::editTime()), 0 never.
+    qint64 wallpaperChangeTime() const { return m_wallpaperTime; }
     /// The logo field.
     QString logo() const { return m_logo; }
 
@@ -52,4 +54,5 @@ private:
     QString m_primaryColor;
     QString m_wallpaper;
     QString m_logo;
+    qint64 m_wallpaperTime = 0;
 };
