@@ -9,12 +9,14 @@
 #      against a floor doing only the lookups and image loads
 #      (vyr-themepage-floor);
 #   2. the first paint of "vyr-admin-theme Theme" against the dialog floor
-#      of the first-paint benchmark (vyr-firstpaint-floor).
+#      of the first-paint benchmark (vyr-firstpaint-floor), and for
+#      comparison the first paint of the window on its Wallpaper page.
 # RUNS interleaved runs each (default 10) on a private Xvfb; medians and
 # ratios to the floor are printed.
 #
 #   bench/theme-page.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
+trap 'echo "theme-page: line $LINENO failed" >&2' ERR
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 runs=${2:-10}
@@ -92,14 +94,22 @@ median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] 
 : >"$work/lists-page"
 : >"$work/paint-floor"
 : >"$work/paint-theme"
+: >"$work/paint-wallpaper"
 # One unmeasured run of each fills the file caches.
 "$bin/vyr-themepage-floor" >/dev/null 2>&1
 "$bin/vyr-themepage-probe" >/dev/null 2>&1
+# A run that fails (a busy machine may time one out) is left out.
+measure() { # file command...
+    local file=$1 line
+    shift
+    if line=$("$@" 2>/dev/null); then echo "$line" >>"$file"; else echo "theme-page: a run of $1 failed" >&2; fi
+}
 for _ in $(seq "$runs"); do
-    "$bin/vyr-themepage-floor" 2>/dev/null >>"$work/lists-floor"
-    "$bin/vyr-themepage-probe" 2>/dev/null >>"$work/lists-page"
-    "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor" >>"$work/paint-floor"
-    "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" Theme 2>/dev/null >>"$work/paint-theme"
+    measure "$work/lists-floor" "$bin/vyr-themepage-floor"
+    measure "$work/lists-page" "$bin/vyr-themepage-probe"
+    measure "$work/paint-floor" "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor"
+    measure "$work/paint-theme" "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" Theme
+    measure "$work/paint-wallpaper" "$bin/vyr-firstpaint" "$bin/vyr-admin-theme"
 done
 
 report() { # label floor-file file
@@ -111,3 +121,4 @@ report() { # label floor-file file
 echo "median of $runs runs"
 report "Theme page: show to filled lists" "$work/lists-floor" "$work/lists-page"
 report "vyr-admin-theme Theme: first paint" "$work/paint-floor" "$work/paint-theme"
+report "vyr-admin-theme: first paint" "$work/paint-floor" "$work/paint-wallpaper"

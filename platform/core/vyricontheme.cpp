@@ -158,6 +158,9 @@ struct VyrIconTheme::Private {
     QString basePath;
     bool followInherits = true;
     bool loaded = false;
+    /// <base>/<name> for every base directory holding the theme, in
+    /// search order: looked up once at load, not per icon.
+    QStringList themeDirs;
     QString path;
     QString displayName;
     QStringList inherits;
@@ -168,14 +171,13 @@ struct VyrIconTheme::Private {
 
     QString lookup(const QString &iconName, int size, const QString &context) const
     {
-        const QStringList bases = VyrIconTheme::baseDirs();
         for (const Directory &dir : dirs) {
             if (!context.isEmpty() && dir.context.compare(context, Qt::CaseInsensitive) != 0)
                 continue;
             if (!matchesSize(dir, size))
                 continue;
-            for (const QString &base : bases) {
-                const QString file = iconFileIn(base + QLatin1Char('/') + name + QLatin1Char('/') + dir.path, iconName);
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
                 if (!file.isEmpty())
                     return file;
             }
@@ -185,7 +187,6 @@ struct VyrIconTheme::Private {
 
     QString closest(const QString &iconName, int size, const QString &context) const
     {
-        const QStringList bases = VyrIconTheme::baseDirs();
         QString best;
         int bestDistance = INT_MAX;
         for (const Directory &dir : dirs) {
@@ -194,8 +195,8 @@ struct VyrIconTheme::Private {
             const int distance = sizeDistance(dir, size);
             if (distance >= bestDistance)
                 continue;
-            for (const QString &base : bases) {
-                const QString file = iconFileIn(base + QLatin1Char('/') + name + QLatin1Char('/') + dir.path, iconName);
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
                 if (!file.isEmpty()) {
                     best = file;
                     bestDistance = distance;
@@ -286,9 +287,15 @@ bool VyrIconTheme::load()
     d->loaded = false;
     d->dirs.clear();
     d->inherits.clear();
+    d->themeDirs.clear();
     if (d->name.isEmpty() || d->name.contains(QLatin1Char('/')) || d->name == QLatin1String(".."))
         return false;
-    const QStringList bases = d->basePath.isEmpty() ? baseDirs() : QStringList{d->basePath};
+    const QStringList allBases = baseDirs();
+    for (const QString &base : allBases) {
+        if (QFileInfo(base + QLatin1Char('/') + d->name).isDir())
+            d->themeDirs << base + QLatin1Char('/') + d->name;
+    }
+    const QStringList bases = d->basePath.isEmpty() ? allBases : QStringList{d->basePath};
     for (const QString &base : bases) {
         const QString dir = base + QLatin1Char('/') + d->name;
         const QString index = dir + QStringLiteral("/index.theme");

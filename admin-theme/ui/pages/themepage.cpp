@@ -42,6 +42,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace {
 const QString s_true = QStringLiteral("true");
@@ -498,8 +499,7 @@ void ThemePage::load()
     ui.iconThemeCombo->setEnabled(false);
     m_listsFilled = false;
     m_scanPending = true;
-    if (isVisible())
-        update();
+    m_painted = false;
 
     // 5. Decorations.
     loadDecorations();
@@ -594,13 +594,27 @@ void ThemePage::load()
     AdminThemeKCM::load();
 }
 
+void ThemePage::showEvent(QShowEvent *event)
+{
+    AdminThemeKCM::showEvent(event);
+    // Checking every installed theme is the page's slowest work: it runs
+    // on a worker while the page paints for the first time.
+    if (m_scanPending) {
+        m_scanPending = false;
+        startThemeScan();
+    }
+}
+
 bool ThemePage::event(QEvent *event)
 {
-    // The theme lists are filled once the page has been painted, so that
-    // opening the page is not held up by checking every installed theme.
-    if (event->type() == QEvent::Paint && m_scanPending) {
-        m_scanPending = false;
-        QTimer::singleShot(0, this, &ThemePage::startThemeScan);
+    // The lists are filled only after the first paint, so that the page
+    // shows at once even when the scan is quick.
+    if (event->type() == QEvent::Paint && !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] {
+            if (m_scanResult)
+                fillThemeLists(*std::exchange(m_scanResult, nullptr));
+        });
     }
     return AdminThemeKCM::event(event);
 }
@@ -623,7 +637,10 @@ void ThemePage::startThemeScan()
     connect(m_scanThread, &QThread::finished, this, [this, result] {
         m_scanThread->deleteLater();
         m_scanThread = nullptr;
-        fillThemeLists(*result);
+        if (m_painted)
+            fillThemeLists(*result);
+        else
+            m_scanResult = result;
     });
     m_scanThread->start();
 }

@@ -93,6 +93,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void selectColorScheme(int index);
@@ -133,6 +134,9 @@ private:
     QString m_currentCursorTheme;
     bool m_connected = false;
     bool m_scanPending = false;
+    bool m_painted = false;
     bool m_listsFilled = false;
+    /// A finished scan waiting for the page's first paint.
+    std::shared_ptr<ThemeCatalogue::ScanResult> m_scanResult;
     QThread *m_scanThread = nullptr;
 };
