@@ -284,13 +284,19 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
             }
             const ColourSchemeApply apply(scheme);
             if (!hasWmColours(scheme)) {
-                apply.writeWmColours(theme, nullptr, false, !schemeUnchanged || !decorationUnchanged);
                 const QString iconString = QStringLiteral("IconStringColor");
+                // Linking points IconStringColor at its palette variable too:
+                // whether the user's colour is new is judged by the value
+                // stored before this save.
+                const QString iconStringBefore = theme->value(iconString, QStringLiteral("white")).toString();
+                apply.writeWmColours(theme, nullptr, false, !schemeUnchanged || !decorationUnchanged);
                 if (!isUserScheme(scheme) || !input.iconString.isValid()) {
                     saveString(theme, iconString, QStringLiteral("PrimaryTextColor"), QStringLiteral("PrimaryTextColor"),
                                false);
-                } else if (saveString(theme, iconString, QStringLiteral("white"), input.iconString.name(), false)) {
-                    schemeUnchanged = false;
+                } else {
+                    saveString(theme, iconString, QStringLiteral("white"), input.iconString.name(), false);
+                    if (iconStringBefore != input.iconString.name())
+                        schemeUnchanged = false;
                 }
                 if (primary.isValid()
                     && saveString(palette, QStringLiteral("PrimaryColor"), Distribution::defaultPrimaryColour(flags),
