@@ -17,7 +17,9 @@
 #include <vyrxresources.h>
 
 #include <KColorButton>
+#include <KSharedConfig>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDBusConnection>
@@ -407,6 +409,19 @@ private Q_SLOTS:
         QVERIFY(themeValue(QStringLiteral("DecorTheme")).isEmpty());
         QVERIFY(themeValue(QStringLiteral("WallPaperColorScheme")).isEmpty());
         QCOMPARE(themeValue(QStringLiteral("AdaptiveIconStringColor")), QStringLiteral("false"));
+    }
+
+    // A scheme tried on the page and not saved leaves breezerc as it was.
+    void previewIsNotKept()
+    {
+        const QString breezerc = vyrtest::home() + QStringLiteral("/.config/breezerc");
+        QVERIFY(vyrtest::writeFile(breezerc, "[Colors:View]\nDecorationFocus=#010203\n"));
+        QVERIFY(openPage());
+        choose("colorSchemeComboBox", QStringLiteral("Solva Dark"));
+        QCOMPARE(QApplication::palette().color(QPalette::Active, QPalette::Highlight), QColor(0x5a, 0x91, 0xbd));
+        cleanup();
+        KSharedConfig::openConfig(QStringLiteral("breezerc"))->reparseConfiguration();
+        QCOMPARE(vyrtest::readFile(breezerc), QByteArray("[Colors:View]\nDecorationFocus=#010203\n"));
     }
 
     void wallpaperFollowsScheme_data()

@@ -373,6 +373,8 @@ void ThemePage::connectReactions()
 
 void ThemePage::loadSchemeList(const QString &stored)
 {
+    // Replacing the model moves the list's index: not a choice of the user.
+    const QSignalBlocker blocker(m_ui->colorSchemeComboBox);
     delete m_schemeProxy;
     delete m_schemes;
     m_schemes = new KColorSchemeManager(this);
@@ -389,7 +391,6 @@ void ThemePage::loadSchemeList(const QString &stored)
     m_schemeProxy = new MySortFilterProxyModel(this);
     m_schemeProxy->setSourceModel(model);
     m_schemeProxy->sort(0, Qt::AscendingOrder);
-    const QSignalBlocker blocker(m_ui->colorSchemeComboBox);
     m_ui->colorSchemeComboBox->setModel(m_schemeProxy);
     m_ui->colorSchemeComboBox->setCurrentIndex(shown.isEmpty() ? -1 : m_ui->colorSchemeComboBox->findText(shown));
     // A stored scheme the list does not hold stays the page's scheme.
