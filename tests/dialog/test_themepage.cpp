@@ -245,6 +245,22 @@ private Q_SLOTS:
         QVERIFY(!m_page->isChanged());
     }
 
+    // A decoration theme that is gone shows as the default one; the file
+    // keeps its value until the user saves.
+    void uninstalledDecorationShowsDefault()
+    {
+        const QByteArray stored("[Variables]\nIconTheme=Complete\nDecorTheme=Gone\n");
+        QVERIFY(vyrtest::writeFile(themeFile(), stored));
+        QVERIFY(openPage());
+        auto *decorations = child<QComboBox>("decorThemeCombo");
+        QCOMPARE(decorations->currentIndex(), 0);
+        QCOMPARE(decorations->itemText(1), QStringLiteral("Slate"));
+        QVERIFY(child<QComboBox>("colorSchemeComboBox")->isEnabled());
+        QVERIFY(!m_page->isChanged());
+        cleanup();
+        QCOMPARE(vyrtest::readFile(themeFile()), stored);
+    }
+
     void cursorSizeList()
     {
         QVERIFY(vyrXrdbMerge("Xcursor.size: 20\n"));

@@ -301,7 +301,7 @@ void ThemePage::selectIconStringColor(const QColor &colour)
 
 void ThemePage::adaptiveIconStringColorChanged(bool checked)
 {
-    const bool enabled = !checked && isUserSchemeShown() && m_ui->colorSchemeComboBox->isEnabled();
+    const bool enabled = !checked && isUserSchemeShown();
     m_ui->iconStringColorButton->setEnabled(enabled);
     m_ui->iconStringColorLabel->setEnabled(enabled);
     markAsChanged();
