@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "messageboxanswerer.h"
+#include "modalanswerer.h"
 #include "testenv.h"
 
 #include <configdialog.h>
@@ -105,12 +105,22 @@ private:
     /// application was told to quit.
     static bool quitsApplication(const std::function<void()> &action)
     {
-        QTimer::singleShot(0, qApp, action);
-        QTimer fallback;
-        fallback.setSingleShot(true);
-        QObject::connect(&fallback, &QTimer::timeout, qApp, [] { QCoreApplication::exit(42); });
-        fallback.start(3000);
-        return QCoreApplication::exec() == 0;
+        bool quit = false;
+        QTimer::singleShot(0, qApp, [&] {
+            // Quitting ends every running loop at once, the probe's too, so
+            // the answer is known when the action returns.
+            QEventLoop probe;
+            QTimer::singleShot(0, &probe, [&] {
+                action();
+                quit = !probe.isRunning();
+                probe.exit();
+            });
+            probe.exec();
+            if (!quit)
+                QCoreApplication::exit(42);
+        });
+        QCoreApplication::exec();
+        return quit;
     }
 
 private Q_SLOTS:
@@ -321,7 +331,7 @@ private Q_SLOTS:
         const QString config = vyrtest::home() + QStringLiteral("/.config");
         QFile(config).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
                                      | QFileDevice::ExeOther);
-        MessageBoxAnswerer answerer(QMessageBox::Close);
+        ModalAnswerer answerer(QMessageBox::Close);
         {
             vyrtest::AsOrdinaryUser user;
             if (!user.active())
@@ -365,7 +375,7 @@ private Q_SLOTS:
     {
         auto dialog = showDialog();
         QVERIFY(dialog);
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        ModalAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(dialog->close());
         QCOMPARE(answerer.count(), 0);
         QVERIFY(!dialog->isVisible());
@@ -388,7 +398,7 @@ private Q_SLOTS:
         auto dialog = showDialog();
         QVERIFY(dialog);
         editProgramsPage(dialog.get());
-        MessageBoxAnswerer answerer{QMessageBox::StandardButton(answer)};
+        ModalAnswerer answerer{QMessageBox::StandardButton(answer)};
         QCOMPARE(dialog->close(), !stays);
         QCOMPARE(answerer.count(), 1);
         QCOMPARE(answerer.titles().at(0), QStringLiteral("Save ?"));
@@ -403,7 +413,7 @@ private Q_SLOTS:
         auto dialog = showDialog();
         QVERIFY(dialog);
         editProgramsPage(dialog.get());
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        ModalAnswerer answerer(QMessageBox::Cancel);
         QTest::mouseClick(dialog->buttonBox()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         QCOMPARE(answerer.count(), 0);
         QVERIFY(!dialog->isVisible());
@@ -414,7 +424,7 @@ private Q_SLOTS:
     {
         auto dialog = showDialog();
         QVERIFY(dialog);
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        ModalAnswerer answerer(QMessageBox::Cancel);
         // Nothing changed: the program ends without a question.
         QVERIFY(quitsApplication([&dialog] { QTest::keyClick(dialog.get(), Qt::Key_Escape); }));
         QCOMPARE(answerer.count(), 0);
@@ -439,7 +449,7 @@ private Q_SLOTS:
         auto dialog = showDialog();
         QVERIFY(dialog);
         editProgramsPage(dialog.get());
-        MessageBoxAnswerer answerer(QMessageBox::Cancel);
+        ModalAnswerer answerer(QMessageBox::Cancel);
         dialog->setForceClose(true);
         QVERIFY(dialog->close());
         QCOMPARE(answerer.count(), 0);
@@ -557,7 +567,7 @@ private Q_SLOTS:
         highIntegritySession = true;
         auto dialog = showDialog();
         QVERIFY(dialog);
-        MessageBoxAnswerer answerer(QMessageBox::Close);
+        ModalAnswerer answerer(QMessageBox::Close);
         for (int i = 0; i < 2; ++i) {
             clickPage(dialog.get(), 1);
             clickPage(dialog.get(), 0);
@@ -572,9 +582,10 @@ private Q_SLOTS:
     {
         auto dialog = showDialog();
         QVERIFY(dialog);
-        // F1 is a shortcut of the window, which has to be active for it.
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        // F1 is a shortcut of the window, which has to be active for it;
+        // made so in this process, whatever has the X input focus.
+        QApplication::setActiveWindow(dialog.get());
+        QCOMPARE(QApplication::activeWindow(), dialog.get());
         QTest::keyClick(dialog.get(), Qt::Key_F1);
         QTextBrowser *browser = nullptr;
         QTRY_VERIFY((browser = [] {
@@ -593,7 +604,7 @@ private Q_SLOTS:
     {
         auto dialog = showDialog();
         QVERIFY(dialog);
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        ModalAnswerer answerer(QMessageBox::Ok);
         for (QAbstractButton *button : dialog->buttonBox()->buttons()) {
             if (dialog->buttonBox()->buttonRole(button) == QDialogButtonBox::ResetRole)
                 QTest::mouseClick(button, Qt::LeftButton);

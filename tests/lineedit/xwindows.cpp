@@ -107,7 +107,9 @@ QString title(Display *dpy, unsigned long window)
 
 bool xdotool(const QStringList &args)
 {
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    return waitServing(process) == 0;
 }
 
 int waitServing(QProcess &process, int timeoutMs)

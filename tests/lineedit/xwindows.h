@@ -22,7 +22,10 @@ QList<long> cardinals(Display *dpy, unsigned long window, const char *property);
 /// WM_TRANSIENT_FOR, 0 when unset.
 unsigned long transientFor(Display *dpy, unsigned long window);
 QString title(Display *dpy, unsigned long window);
-/// Runs xdotool with @p args on DISPLAY; true on exit status 0.
+/**
+ * Runs xdotool with @p args on DISPLAY; true on exit status 0. This
+ * process's event loop keeps running meanwhile, as in waitServing().
+ */
 bool xdotool(const QStringList &args);
 /**
  * Waits for @p process to end while this process's event loop keeps

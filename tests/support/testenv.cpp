@@ -127,6 +127,61 @@ bool writeScript(const QString &nameOrPath, const QByteArray &body)
                                       | QFileDevice::ExeOther);
 }
 
+bool FileState::operator==(const FileState &other) const
+{
+    return exists == other.exists && inode == other.inode && modifiedNs == other.modifiedNs && data == other.data;
+}
+
+FileState fileState(const QString &path)
+{
+    FileState state;
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.inode = info.st_ino;
+    state.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.data = readFile(path);
+    return state;
+}
+
+QMap<QString, FileState> treeState(const QString &dir)
+{
+    QMap<QString, FileState> states;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        states.insert(path, fileState(path));
+    }
+    return states;
+}
+
+QStringList changedFiles(const QMap<QString, FileState> &before, const QString &dir)
+{
+    const QMap<QString, FileState> now = treeState(dir);
+    QStringList changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed << it.key();
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!now.contains(it.key()))
+            changed << it.key();
+    }
+    changed.sort();
+    return changed;
+}
+
+char *toString(const FileState &state)
+{
+    if (!state.exists)
+        return qstrdup("(no file)");
+    const QByteArray text = "inode " + QByteArray::number(state.inode) + ", modified "
+        + QByteArray::number(state.modifiedNs) + " ns, " + QByteArray::number(state.data.size()) + " bytes: "
+        + state.data.left(200);
+    return qstrdup(text.constData());
+}
+
 void resetHome()
 {
     QDir(home()).removeRecursively();
