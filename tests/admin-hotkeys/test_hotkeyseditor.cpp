@@ -744,5 +744,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestHotkeysEditor)
+VYR_TEST_MAIN_OWN_DISPLAY(TestHotkeysEditor)
 #include "test_hotkeyseditor.moc"

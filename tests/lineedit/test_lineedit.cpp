@@ -417,5 +417,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestLineEdit)
+VYR_TEST_MAIN_OWN_DISPLAY(TestLineEdit)
 #include "test_lineedit.moc"

@@ -14,6 +14,8 @@ typedef struct _XDisplay Display;
 namespace xwin {
 /// The viewable top-level window whose WM_CLASS name is @p resourceName, or 0.
 unsigned long findViewable(Display *dpy, const QByteArray &resourceName);
+/// All of them, bottom to top.
+QList<unsigned long> allViewable(Display *dpy, const QByteArray &resourceName);
 /// Geometry in root coordinates.
 QRect geometry(Display *dpy, unsigned long window);
 unsigned long inputFocus(Display *dpy);

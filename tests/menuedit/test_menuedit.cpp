@@ -374,5 +374,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestMenuEdit)
+VYR_TEST_MAIN_OWN_DISPLAY(TestMenuEdit)
 #include "test_menuedit.moc"

@@ -9,8 +9,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <memory>
@@ -180,6 +186,56 @@ char *toString(const FileState &state)
         + QByteArray::number(state.modifiedNs) + " ns, " + QByteArray::number(state.data.size()) + " bytes: "
         + state.data.left(200);
     return qstrdup(text.constData());
+}
+
+namespace {
+/// The private X server; ended when the test process ends normally (and by
+/// the kernel when it dies otherwise).
+struct PrivateServer {
+    pid_t pid = 0;
+    ~PrivateServer()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+} s_server;
+}
+
+bool startPrivateDisplay()
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // A copy without close-on-exec: Xvfb writes its display number there
+        // once it accepts connections.
+        const QByteArray out = QByteArray::number(::dup(fds[1]));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", out.constData(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                 static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    s_server.pid = pid;
+    QByteArray number;
+    pollfd wait = {fds[0], POLLIN, 0};
+    while (!number.contains('\n') && ::poll(&wait, 1, 30000) > 0) {
+        char buffer[32];
+        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        number.append(buffer, int(got));
+    }
+    ::close(fds[0]);
+    if (!number.contains('\n'))
+        return false;
+    qputenv("DISPLAY", ':' + number.trimmed());
+    return true;
 }
 
 void resetHome()

@@ -43,6 +43,13 @@ bool writeScript(const QString &nameOrPath, const QByteArray &body);
 void resetHome();
 
 /**
+ * Starts an X server for this test process alone (Xvfb, 1280x1024, ended
+ * with the process) and points DISPLAY at it, for children too. Call it
+ * before the application object exists. False when no server started.
+ */
+bool startPrivateDisplay();
+
+/**
  * A file as a check for "left alone" sees it. A file nobody touched keeps
  * its content, inode and modification time; an atomic replacement shows in
  * the inode and a new content in the bytes at once, with no need to wait for
@@ -98,6 +105,27 @@ private:
     int main(int argc, char *argv[])                                                                                 \
     {                                                                                                                 \
         vyrtest::setupEnvironment();                                                                                  \
+        QApplication app(argc, argv);                                                                                 \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
+        vyrtest::watchModalDialogs();                                                                                 \
+        TestObject tc;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&tc, argc, argv);                                                                         \
+    }
+
+/**
+ * Like VYR_TEST_MAIN, on an X server of the test's own (startPrivateDisplay()):
+ * for tests that type with xdotool or move the keyboard focus, which windows
+ * of tests running beside them on a shared display would disturb.
+ */
+#define VYR_TEST_MAIN_OWN_DISPLAY(TestObject)                                                                         \
+    int main(int argc, char *argv[])                                                                                 \
+    {                                                                                                                 \
+        vyrtest::setupEnvironment();                                                                                  \
+        if (!vyrtest::startPrivateDisplay()) {                                                                        \
+            qCritical("no X server of the test's own (Xvfb)");                                                       \
+            return 1;                                                                                                 \
+        }                                                                                                             \
         QApplication app(argc, argv);                                                                                 \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
         vyrtest::watchModalDialogs();                                                                                 \
