@@ -128,8 +128,22 @@ public:
     /// Sends SIGTERM and returns the exit status (-1 when it did not end normally).
     int terminate(int timeoutMs = 10000)
     {
+        // The window may show before the program handles the signal, which
+        // would end it at once, before it stores anything.
+        if (!QTest::qWaitFor([this] { return catchesTerm(); }, timeoutMs))
+            qWarning("the program does not handle SIGTERM");
         m_process.terminate();
         return finish(timeoutMs);
+    }
+    /// Whether the program has a handler for SIGTERM (or has ended).
+    bool catchesTerm()
+    {
+        const QByteArray status = vyrtest::readFile(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+        for (const QByteArray &line : status.split('\n')) {
+            if (line.startsWith("SigCgt:"))
+                return line.mid(7).trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1));
+        }
+        return m_process.state() != QProcess::Running;
     }
     int finish(int timeoutMs = 10000)
     {
