@@ -219,8 +219,7 @@ private Q_SLOTS:
         const QByteArray original = "[Colors:Selection]\nBackgroundNormal=200,10,20\n"
                                     "[Colors:View]\nBackgroundNormal=250,250,250\n";
         vyrtest::writeFile(scheme, original);
-        const QDateTime before = QFileInfo(scheme).lastModified();
-        QTest::qWait(20);
+        const vyrtest::FileState before = vyrtest::fileState(scheme);
 
         QVERIFY(applyColourScheme(scheme, QColor("#1469c8"), QColor("#ffffff")));
 
@@ -251,7 +250,7 @@ private Q_SLOTS:
             QCOMPARE(view.readEntry("DecorationHover", QString()), CreateShadeColor(focus, 0.2));
             // A scheme that is not generated is never written.
             QCOMPARE(vyrtest::readFile(scheme), original);
-            QCOMPARE(QFileInfo(scheme).lastModified(), before);
+            QCOMPARE(vyrtest::fileState(scheme), before);
         }
     }
 
@@ -347,10 +346,9 @@ private Q_SLOTS:
     {
         const QString path = configPath(QStringLiteral("picom.conf"));
         vyrtest::writeFile(path, "shadow-color = \"#F34444\";\n");
-        const QDateTime before = QFileInfo(path).lastModified();
-        QTest::qWait(20);
+        const vyrtest::FileState before = vyrtest::fileState(path);
         QVERIFY(setCompositorShadowColor(QStringLiteral("#F34444")));
-        QCOMPARE(QFileInfo(path).lastModified(), before);
+        QCOMPARE(vyrtest::fileState(path), before);
     }
 
     void shadowColourOfAnotherTypeBecomesAString()

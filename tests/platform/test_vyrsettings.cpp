@@ -127,11 +127,10 @@ private Q_SLOTS:
     {
         const QString file = path(QStringLiteral("same.themerc"));
         QVERIFY(vyrtest::writeFile(file, "[Variables]\nA=1\n"));
-        const QDateTime before = QFileInfo(file).lastModified();
-        QTest::qSleep(20);
+        const vyrtest::FileState before = vyrtest::fileState(file);
         VyrSettings settings(file);
         QVERIFY(settings.sync(true));
-        QCOMPARE(QFileInfo(file).lastModified(), before);
+        QCOMPARE(vyrtest::fileState(file), before);
     }
 
     void badInput_data()
@@ -342,9 +341,12 @@ private Q_SLOTS:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("VYR_WRITER_FILE"), file);
             child.setProcessEnvironment(env);
+            const quint64 inode = vyrtest::fileState(file).inode;
             child.start();
             QVERIFY(child.waitForStarted());
-            QTest::qWait(30 + round * 20);
+            // Once the child has replaced the file, it is writing the next
+            // version: the kill falls into a write.
+            QVERIFY(QTest::qWaitFor([&] { return vyrtest::fileState(file).inode != inode; }, 30000));
             child.kill();
             child.waitForFinished();
             const QByteArray text = vyrtest::readFile(file);

@@ -9,8 +9,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <memory>
@@ -125,6 +131,111 @@ bool writeScript(const QString &nameOrPath, const QByteArray &body)
     return QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                       | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
                                       | QFileDevice::ExeOther);
+}
+
+bool FileState::operator==(const FileState &other) const
+{
+    return exists == other.exists && inode == other.inode && modifiedNs == other.modifiedNs && data == other.data;
+}
+
+FileState fileState(const QString &path)
+{
+    FileState state;
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.inode = info.st_ino;
+    state.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.data = readFile(path);
+    return state;
+}
+
+QMap<QString, FileState> treeState(const QString &dir)
+{
+    QMap<QString, FileState> states;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        states.insert(path, fileState(path));
+    }
+    return states;
+}
+
+QStringList changedFiles(const QMap<QString, FileState> &before, const QString &dir)
+{
+    const QMap<QString, FileState> now = treeState(dir);
+    QStringList changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed << it.key();
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!now.contains(it.key()))
+            changed << it.key();
+    }
+    changed.sort();
+    return changed;
+}
+
+char *toString(const FileState &state)
+{
+    if (!state.exists)
+        return qstrdup("(no file)");
+    const QByteArray text = "inode " + QByteArray::number(state.inode) + ", modified "
+        + QByteArray::number(state.modifiedNs) + " ns, " + QByteArray::number(state.data.size()) + " bytes: "
+        + state.data.left(200);
+    return qstrdup(text.constData());
+}
+
+namespace {
+/// The private X server; ended when the test process ends normally (and by
+/// the kernel when it dies otherwise).
+struct PrivateServer {
+    pid_t pid = 0;
+    ~PrivateServer()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+} s_server;
+}
+
+bool startPrivateDisplay()
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // A copy without close-on-exec: Xvfb writes its display number there
+        // once it accepts connections.
+        const QByteArray out = QByteArray::number(::dup(fds[1]));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", out.constData(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                 static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    s_server.pid = pid;
+    QByteArray number;
+    pollfd wait = {fds[0], POLLIN, 0};
+    while (!number.contains('\n') && ::poll(&wait, 1, 30000) > 0) {
+        char buffer[32];
+        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        number.append(buffer, int(got));
+    }
+    ::close(fds[0]);
+    if (!number.contains('\n'))
+        return false;
+    qputenv("DISPLAY", ':' + number.trimmed());
+    return true;
 }
 
 void resetHome()
