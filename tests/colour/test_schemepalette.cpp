@@ -34,39 +34,6 @@ QStringList trolltechList(const QString &key)
 }
 
 /// Captures what the code under test prints to standard error.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        std::fflush(stderr);
-        m_saved = ::dup(2);
-        m_file = std::tmpfile();
-        ::dup2(::fileno(m_file), 2);
-    }
-    ~StderrCapture() { text(); }
-    QByteArray text()
-    {
-        if (m_saved >= 0) {
-            std::fflush(stderr);
-            ::dup2(m_saved, 2);
-            ::close(m_saved);
-            m_saved = -1;
-            std::rewind(m_file);
-            char buffer[4096];
-            size_t got;
-            while ((got = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
-                m_text.append(buffer, int(got));
-            std::fclose(m_file);
-        }
-        return m_text;
-    }
-
-private:
-    int m_saved = -1;
-    FILE *m_file = nullptr;
-    QByteArray m_text;
-};
 }
 
 class TestSchemePalette : public QObject
@@ -276,9 +243,9 @@ private Q_SLOTS:
         QByteArray err;
         {
             vyrtest::AsOrdinaryUser user;
-            StderrCapture capture;
+            vyrtest::StderrCapture capture;
             ok = applyColourScheme(schemePath(QStringLiteral("User.colors")), QColor("#1469c8"), QColor("#ffffff"));
-            err = capture.text();
+            err = capture.take();
         }
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!ok);
@@ -327,9 +294,9 @@ private Q_SLOTS:
             vyrtest::writeFile(configPath(QStringLiteral("picom.conf")), picom);
         if (!compton.isNull())
             vyrtest::writeFile(configPath(QStringLiteral("compton.conf")), compton);
-        StderrCapture capture;
+        vyrtest::StderrCapture capture;
         setCompositorShadowColor(QStringLiteral("#5A91BD"));
-        const QByteArray err = capture.text();
+        const QByteArray err = capture.take();
         QCOMPARE(QFile::exists(configPath(QStringLiteral("picom.conf"))), !picomAfter.isNull());
         QCOMPARE(QFile::exists(configPath(QStringLiteral("compton.conf"))), !comptonAfter.isNull());
         if (!picomAfter.isNull())

@@ -302,11 +302,7 @@ private Q_SLOTS:
         } else {
             file += QStringLiteral("/current.themerc");
         }
-        QTemporaryFile captured;
-        QVERIFY(captured.open());
-        std::fflush(stderr);
-        const int savedStderr = ::dup(2);
-        ::dup2(captured.handle(), 2);
+        vyrtest::StderrCapture captured;
         bool ok = true;
         {
             vyrtest::AsOrdinaryUser user;
@@ -314,13 +310,9 @@ private Q_SLOTS:
             settings.setValue(QStringLiteral("C"), 3);
             ok = settings.sync(false);
         }
-        std::fflush(stderr);
-        ::dup2(savedStderr, 2);
-        ::close(savedStderr);
+        const QByteArray err = captured.take();
         ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0755);
         QVERIFY(!ok);
-        QVERIFY(captured.seek(0));
-        const QByteArray err = captured.readAll();
         QVERIFY2(err.endsWith('\n'), err.constData());
         for (const QByteArray &line : err.trimmed().split('\n'))
             QVERIFY2(line.startsWith("test_vyrsettings: can't write " + QFile::encodeName(file) + ": "), err.constData());

@@ -285,3 +285,38 @@ AsOrdinaryUser::~AsOrdinaryUser()
     }
 }
 }
+
+namespace vyrtest {
+StderrCapture::StderrCapture()
+    : m_file(std::tmpfile())
+{
+    std::fflush(stderr);
+    if (m_file) {
+        m_saved = ::dup(2);
+        ::dup2(::fileno(m_file), 2);
+    }
+}
+
+StderrCapture::~StderrCapture()
+{
+    take();
+}
+
+QByteArray StderrCapture::take()
+{
+    if (m_saved < 0)
+        return m_text;
+    std::fflush(stderr);
+    ::dup2(m_saved, 2);
+    ::close(m_saved);
+    m_saved = -1;
+    std::rewind(m_file);
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+        m_text.append(buffer, int(got));
+    std::fclose(m_file);
+    m_file = nullptr;
+    return m_text;
+}
+}

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <cstdio>
+
 /**
  * Hermetic test environment. setupEnvironment() runs before the application
  * object exists (see VYR_TEST_MAIN) and points HOME, the XDG directories,
@@ -70,6 +72,27 @@ QMap<QString, FileState> treeState(const QString &dir);
 QStringList changedFiles(const QMap<QString, FileState> &before, const QString &dir);
 /// For QCOMPARE.
 char *toString(const FileState &state);
+
+/**
+ * While alive, what this process writes to standard error (file descriptor
+ * 2, so the C library's and Qt's messages too) goes to a temporary file
+ * instead; take() ends the capture and returns it.
+ */
+class StderrCapture
+{
+public:
+    StderrCapture();
+    ~StderrCapture();
+    StderrCapture(const StderrCapture &) = delete;
+    StderrCapture &operator=(const StderrCapture &) = delete;
+    /// Everything written since the capture began; later calls return the same.
+    QByteArray take();
+
+private:
+    std::FILE *m_file = nullptr;
+    int m_saved = -1;
+    QByteArray m_text;
+};
 
 struct RunResult {
     int exitCode = -1;
