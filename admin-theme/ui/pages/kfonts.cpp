@@ -119,6 +119,8 @@ void KFonts::load()
         const QString stored =
             lockedValue(*m_settings, QLatin1String(entry.key), defaultValue, {m_requesters[i], m_labels[i]}).toString();
         const FontSpec spec = parseFontValue(stored).value_or(entry.defaultFont);
+        // The chooser announces every font it is given; a loaded one is no edit.
+        const QSignalBlocker blocker(m_requesters[i]);
         m_requesters[i]->setFont(fontFromFontSpec(spec, QFont()));
     }
 
