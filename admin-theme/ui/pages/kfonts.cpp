@@ -184,7 +184,6 @@ void KFonts::save()
     settings.sync();
     if (!pushXResources(QDir::homePath(), settings, &error))
         report(error);
-    Q_EMIT changed(false);
 }
 
 void KFonts::writeFont(int entry)

@@ -39,7 +39,7 @@ public:
     ~KFonts() override;
 
     void load();
-    /// Writes everything; the caller then tells the window manager.
+    /// Writes everything; the page then tells the window manager and reports itself unchanged.
     void save();
 
 Q_SIGNALS:
