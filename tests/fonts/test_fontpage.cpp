@@ -10,18 +10,21 @@
 #include <themesettings.h>
 #include <vyrwmcommand.h>
 
+#include <KFontChooser>
 #include <KFontRequester>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryFile>
 
+#include <functional>
 #include <memory>
 
 #include <unistd.h>
@@ -93,6 +96,8 @@ public:
 
     /// "title: text" of each dialog seen.
     QStringList seen;
+    /// Handles dialogs other than message boxes; without it they are rejected.
+    std::function<void(QDialog *)> onDialog;
     QStringList titles() const
     {
         QStringList result;
@@ -115,9 +120,11 @@ protected:
         // The dialog's own event loop starts after the show: answer from it.
         QMetaObject::invokeMethod(
             dialog,
-            [dialog, box, answer] {
+            [this, dialog, box, answer] {
                 if (box && box->button(answer))
                     box->button(answer)->click();
+                else if (!box && onDialog)
+                    onDialog(dialog);
                 else
                     dialog->reject();
             },
@@ -351,6 +358,79 @@ private Q_SLOTS:
         QCOMPARE(storedFont(QStringLiteral("DefaultFont")), stored);
         // The unchanged entries are never asked about, whatever their family.
         QCOMPARE(storedFont(QStringLiteral("TitleFont")), s_base);
+    }
+
+    void adjustAllFonts_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("dialogs");
+        QTest::addColumn<QString>("stored");
+        const QStringList chooser{QStringLiteral("Select Font: ")};
+        const QString mono = QStringLiteral("DejaVu Sans Mono");
+        // The chosen font is 13 pt.
+        QTest::newRow("size") << s_noLang << mono << "Bold Oblique" << QStringList{"sizeCheckBox"} << 0 << chooser
+                              << "DejaVu Sans-13:normal";
+        QTest::newRow("family") << s_noLang << mono << "Bold Oblique" << QStringList{"familyCheckBox"} << 0 << chooser
+                                << "DejaVu Sans Mono-9:normal";
+        QTest::newRow("style") << s_noLang << mono << "Bold Oblique" << QStringList{"styleCheckBox"} << 0 << chooser
+                               << "DejaVu Sans-9:bold:italic";
+        QTest::newRow("all") << s_noLang << mono << "Bold Oblique" << QStringList{"familyCheckBox", "styleCheckBox", "sizeCheckBox"}
+                             << 0 << chooser << "DejaVu Sans Mono-13:bold:italic";
+        QTest::newRow("nothing ticked") << s_noLang << mono << "Bold Oblique" << QStringList() << 0 << chooser << s_base;
+        QTest::newRow("Latin only family, No changes nothing")
+            << s_noLang << "Inconsolata" << "Medium" << QStringList{"familyCheckBox", "sizeCheckBox"} << int(QMessageBox::No)
+            << (chooser + QStringList{"Attention!: Font 'Inconsolata' has no cyrillic. Save anyway?"}) << s_base;
+    }
+    void adjustAllFonts()
+    {
+        QFETCH(QString, lang);
+        const QString current = qEnvironmentVariableIsSet("LANG") ? qEnvironmentVariable("LANG") : s_noLang;
+        if (lang != current) {
+            QVERIFY2(runInChild(lang), "the case failed in its own process (output above)");
+            return;
+        }
+        QFETCH(QString, family);
+        QFETCH(QString, style);
+        QFETCH(QStringList, ticked);
+        QFETCH(int, answer);
+        QFETCH(QStringList, dialogs);
+        QFETCH(QString, stored);
+
+        LoadedPage p;
+        DialogAnswerer answerer({QMessageBox::StandardButton(answer)});
+        // The user picks the font and its style row and ticks what to change;
+        // a control that is missing closes the dialog, and the checks fail.
+        answerer.onDialog = [&](QDialog *dialog) {
+            QFont font(family);
+            font.setPointSize(13);
+            auto *chooser = dialog->findChild<KFontChooser *>();
+            auto *styles = dialog->findChild<QListWidget *>(QStringLiteral("styleListWidget"));
+            if (!chooser || !styles)
+                return dialog->reject();
+            chooser->setFont(font);
+            const QList<QListWidgetItem *> items = styles->findItems(style, Qt::MatchExactly);
+            if (items.isEmpty())
+                return dialog->reject();
+            styles->setCurrentItem(items.front());
+            for (const QString &name : ticked) {
+                auto *box = dialog->findChild<QCheckBox *>(name);
+                if (!box)
+                    return dialog->reject();
+                box->setChecked(true);
+            }
+            dialog->accept();
+        };
+        p.child<QPushButton>("adjustAll")->click();
+        QCOMPARE(answerer.seen, dialogs);
+        QCOMPARE(p.page->isChanged(), stored != s_base);
+        p.page->save();
+        // Every entry follows, the first one as well as the others.
+        for (const char *key : {"DefaultFont", "TitleFont", "TooltipFont"})
+            QCOMPARE(storedFont(QLatin1String(key)), stored);
     }
 
     void aaModeLoad_data()
