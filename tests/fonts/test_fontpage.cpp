@@ -311,8 +311,9 @@ private Q_SLOTS:
         QCOMPARE(storedFont(key), stored);
         const QSettings qt(vyrtest::home() + QStringLiteral("/.config/Trolltech.conf"), QSettings::IniFormat);
         QCOMPARE(qt.value(QStringLiteral("Qt/font")).toString(), qtFont);
-        QCOMPARE(receivedCommands(), QStringList({QStringLiteral("VYRWM_UPDATE_VAL %1 %2").arg(key, stored),
-                                                  QStringLiteral("VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb full")}));
+        const QStringList commands{QStringLiteral("VYRWM_UPDATE_VAL %1 %2").arg(key, stored),
+                                   QStringLiteral("VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb full")};
+        QCOMPARE(receivedCommands(), commands);
     }
 
     void cyrillicQuestion_data()
@@ -371,18 +372,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         const QStringList chooser{QStringLiteral("Select Font: ")};
         const QString mono = QStringLiteral("DejaVu Sans Mono");
-        // The chosen font is 13 pt.
-        QTest::newRow("size") << s_noLang << mono << "Bold Oblique" << QStringList{"sizeCheckBox"} << 0 << chooser
+        // The chosen font is 13 pt, in the style row named.
+        const QString bold = QStringLiteral("Bold Oblique");
+        QTest::newRow("size") << s_noLang << mono << bold << QStringList{"sizeCheckBox"} << 0 << chooser
                               << "DejaVu Sans-13:normal";
-        QTest::newRow("family") << s_noLang << mono << "Bold Oblique" << QStringList{"familyCheckBox"} << 0 << chooser
+        QTest::newRow("family") << s_noLang << mono << bold << QStringList{"familyCheckBox"} << 0 << chooser
                                 << "DejaVu Sans Mono-9:normal";
-        QTest::newRow("style") << s_noLang << mono << "Bold Oblique" << QStringList{"styleCheckBox"} << 0 << chooser
+        QTest::newRow("style") << s_noLang << mono << bold << QStringList{"styleCheckBox"} << 0 << chooser
                                << "DejaVu Sans-9:bold:italic";
-        QTest::newRow("all") << s_noLang << mono << "Bold Oblique" << QStringList{"familyCheckBox", "styleCheckBox", "sizeCheckBox"}
-                             << 0 << chooser << "DejaVu Sans Mono-13:bold:italic";
-        QTest::newRow("nothing ticked") << s_noLang << mono << "Bold Oblique" << QStringList() << 0 << chooser << s_base;
+        QTest::newRow("all") << s_noLang << mono << bold
+                             << QStringList{"familyCheckBox", "styleCheckBox", "sizeCheckBox"} << 0 << chooser
+                             << "DejaVu Sans Mono-13:bold:italic";
+        QTest::newRow("nothing ticked") << s_noLang << mono << bold << QStringList() << 0 << chooser << s_base;
         QTest::newRow("Latin only family, No changes nothing")
-            << s_noLang << "Inconsolata" << "Medium" << QStringList{"familyCheckBox", "sizeCheckBox"} << int(QMessageBox::No)
+            << s_noLang << "Inconsolata" << "Medium" << QStringList{"familyCheckBox", "sizeCheckBox"}
+            << int(QMessageBox::No)
             << (chooser + QStringList{"Attention!: Font 'Inconsolata' has no cyrillic. Save anyway?"}) << s_base;
     }
     void adjustAllFonts()
@@ -551,8 +555,8 @@ private Q_SLOTS:
                                      << mine << "0" << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
         QTest::newRow("50 is not forced") << true << 0 << mine << 50 << mine << "0"
                                           << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
-        QTest::newRow("hidden control removes the key")
-            << false << 0 << mine << 0 << mine << "<absent>" << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
+        QTest::newRow("hidden control removes the key") << false << 0 << mine << 0 << mine << "<absent>"
+                                                        << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
     }
     void forcedDpi()
     {

@@ -42,6 +42,13 @@ void clearDecorations(QFont &font)
     font.setStrikeOut(false);
 }
 
+void warnDecorations(QWidget *parent)
+{
+    QMessageBox::warning(parent, KFonts::tr("Attention"),
+                         KFonts::tr("Font will be saved and used without underline, overline, strikeout."),
+                         QMessageBox::Close);
+}
+
 void report(const QString &message)
 {
     std::fprintf(stderr, "vyr-admin-theme: %s\n", qPrintable(message));
@@ -216,8 +223,7 @@ void KFonts::fontSelected(const QFont &font)
 {
     Q_EMIT changed(true);
     if (hasDecorations(font))
-        QMessageBox::warning(this, tr("Attention"), tr("Font will be saved and used without underline, overline, strikeout."),
-                             QMessageBox::Close);
+        warnDecorations(this);
 }
 
 void KFonts::adjustAllFonts()
@@ -228,8 +234,7 @@ void KFonts::adjustAllFonts()
         || !diff)
         return;
     if (hasDecorations(chosen)) {
-        QMessageBox::warning(this, tr("Attention"), tr("Font will be saved and used without underline, overline, strikeout."),
-                             QMessageBox::Close);
+        warnDecorations(this);
         clearDecorations(chosen);
     }
     if (!passesCyrillicTest(chosen.family()) && !askCyrillic(chosen.family()))
