@@ -374,10 +374,6 @@ private Q_SLOTS:
         const QString mono = QStringLiteral("DejaVu Sans Mono");
         // The chosen font is 13 pt, in the style row named.
         const QString bold = QStringLiteral("Bold Oblique");
-        QTest::newRow("size") << s_noLang << mono << bold << QStringList{"sizeCheckBox"} << 0 << chooser
-                              << "DejaVu Sans-13:normal";
-        QTest::newRow("family") << s_noLang << mono << bold << QStringList{"familyCheckBox"} << 0 << chooser
-                                << "DejaVu Sans Mono-9:normal";
         QTest::newRow("style") << s_noLang << mono << bold << QStringList{"styleCheckBox"} << 0 << chooser
                                << "DejaVu Sans-9:bold:italic";
         QTest::newRow("all") << s_noLang << mono << bold
@@ -553,8 +549,6 @@ private Q_SLOTS:
                                     << "VYRWM_UPDATE_VAL XftSettings 120 unknown rgb hintslight";
         QTest::newRow("0 after 120") << true << 120 << QByteArray("! mine\nXft.dpi: 120\nXTerm*faceName: Mono\n") << 0
                                      << mine << "0" << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
-        QTest::newRow("50 is not forced") << true << 0 << mine << 50 << mine << "0"
-                                          << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
         QTest::newRow("hidden control removes the key") << false << 0 << mine << 0 << mine << "<absent>"
                                                         << "VYRWM_UPDATE_VAL XftSettings 96.0 unknown rgb hintslight";
     }
@@ -599,6 +593,24 @@ private Q_SLOTS:
         const QSettings settings;
         QCOMPARE(settings.value(QStringLiteral("forceFontDPI"), QStringLiteral("<absent>")).toString(), storedDpi);
         QCOMPARE(receivedCommands(), QStringList{command});
+    }
+
+    void unreadableFontconfigFileIsKept()
+    {
+        const QByteArray broken = "<fontconfig>\n <match target=\"font\">\n";
+        QVERIFY(vyrtest::writeFile(fcsandbox::userFile(), broken));
+        setAppSettings({{QStringLiteral("useAASettings"), QStringLiteral("enabled")}});
+        LoadedPage p;
+        DialogAnswerer answerer({QMessageBox::Ok, QMessageBox::Ok});
+        p.setAA(true, QStringLiteral("BGR"), QStringLiteral("Full"));
+        StderrCapture capture;
+        p.page->save();
+        capture.finish();
+
+        const QStringList titles{QStringLiteral("Font Settings"), QStringLiteral("Font Settings Changed")};
+        QCOMPARE(answerer.titles(), titles);
+        QVERIFY2(answerer.seen.front().contains(fcsandbox::userFile()), qPrintable(answerer.seen.front()));
+        QCOMPARE(vyrtest::readFile(fcsandbox::userFile()), broken);
     }
 
     void mergesFileChangedOnDisk()
