@@ -653,5 +653,7 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestConfigDialog)
+// The Fonts page merges X resources when it saves: a display of its own keeps
+// them from other tests.
+VYR_TEST_MAIN_OWN_DISPLAY(TestConfigDialog)
 #include "test_configdialog.moc"
