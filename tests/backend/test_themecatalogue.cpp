@@ -214,5 +214,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestThemeCatalogue)
+VYR_TEST_GUILESS_MAIN(TestThemeCatalogue)
 #include "test_themecatalogue.moc"

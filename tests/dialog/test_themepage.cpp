@@ -4,7 +4,7 @@
 // The Theme page on the test's X display: what load shows and what save
 // writes and sends, with the window manager's stand-in, fake helpers and
 // a private session bus.
-#include "messageboxanswerer.h"
+#include "modalanswerer.h"
 #include "testenv.h"
 #include "wmrecorder.h"
 
@@ -115,17 +115,8 @@ private:
         Q_EMIT combo->activated(index);
     }
 
-    /// The commands received since the last clear(), up to a marker sent now.
-    QStringList commands()
-    {
-        vyrSendWmCommand(QStringLiteral("MARKER"));
-        if (!QTest::qWaitFor([this] { return m_recorder.lines().contains(QStringLiteral("MARKER")); }, 5000))
-            return {QStringLiteral("no marker")};
-        QStringList lines = m_recorder.lines();
-        lines.removeAll(QStringLiteral("MARKER"));
-        m_recorder.clear();
-        return lines;
-    }
+    /// The commands received since the last call.
+    QStringList commands() { return m_recorder.takeCommands(); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -312,7 +303,7 @@ private Q_SLOTS:
         if (!theme.isEmpty())
             choose("cursorThemeCombo", theme);
         choose("cursorSizeComboBox", size);
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        ModalAnswerer answerer(QMessageBox::Ok);
         m_page->save();
         QTEST(answerer.texts(), "warnings");
         for (const QString &title : answerer.titles())
@@ -413,7 +404,7 @@ private Q_SLOTS:
     {
         sessionFlags().highIntegritySession = true;
         const QByteArray palette = vyrtest::readFile(paletteFile());
-        MessageBoxAnswerer answerer(QMessageBox::Ok);
+        ModalAnswerer answerer(QMessageBox::Ok);
         QVERIFY(openPage());
         QVERIFY(!child<QComboBox>("decorThemeCombo")->isEnabled());
         QVERIFY(!child<QComboBox>("colorSchemeComboBox")->isEnabled());
