@@ -486,5 +486,6 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestThemePage)
+// Its own display: the page merges X resources (cursor, Xft.dpi) when it saves.
+VYR_TEST_MAIN_OWN_DISPLAY(TestThemePage)
 #include "test_themepage.moc"
