@@ -491,16 +491,13 @@ void ThemePage::load()
         ui.cursorSizeComboBox->addItems(sizes.items);
         ui.cursorSizeComboBox->setCurrentIndex(sizes.selected);
     }
-    // 3 and 4 follow the first paint (startThemeScan()).
-    m_currentCursorTheme = VyrIconTheme::getCurrentCursorThemeName(display);
-    if (m_currentCursorTheme.isEmpty())
-        m_currentCursorTheme = QStringLiteral("default");
+    // 3 and 4 come from startThemeScan(), filled after the first paint.
     m_storedIconTheme = lockedValue(store, QStringLiteral("IconTheme"), QString(), {ui.iconThemeCombo}).toString();
     ui.cursorThemeCombo->setEnabled(false);
     ui.iconThemeCombo->setEnabled(false);
     m_listsFilled = false;
-    m_scanPending = true;
-    m_painted = false;
+    // A scan already running (the page is being shown) serves this load.
+    m_scanPending = !m_scanThread && !m_scanResult;
 
     // 5. Decorations.
     loadDecorations();
@@ -597,13 +594,13 @@ void ThemePage::load()
 
 void ThemePage::showEvent(QShowEvent *event)
 {
-    AdminThemeKCM::showEvent(event);
     // Checking every installed theme is the page's slowest work: it runs
-    // on a worker while the page paints for the first time.
-    if (m_scanPending) {
+    // on a worker while the page loads and paints for the first time.
+    if (!isLoaded() || m_scanPending) {
         m_scanPending = false;
         startThemeScan();
     }
+    AdminThemeKCM::showEvent(event);
 }
 
 bool ThemePage::event(QEvent *event)
@@ -622,17 +619,21 @@ bool ThemePage::event(QEvent *event)
 
 void ThemePage::startThemeScan()
 {
-    if (m_scanThread || !m_ui)
+    if (m_scanThread)
         return;
     ThemeCatalogue::ScanRequest request;
     Display *display = vyrX11Display();
+    m_currentCursorTheme = VyrIconTheme::getCurrentCursorThemeName(display);
+    if (m_currentCursorTheme.isEmpty())
+        m_currentCursorTheme = QStringLiteral("default");
     int opcode = 0;
     int eventBase = 0;
     int errorBase = 0;
     request.cursorsSupported = display && XQueryExtension(display, "RENDER", &opcode, &eventBase, &errorBase);
     request.cursorSize = display ? XcursorGetDefaultSize(display) : 24;
     request.currentCursorTheme = m_currentCursorTheme;
-    request.iconSize = m_ui->iconThemeCombo->iconSize() * devicePixelRatioF();
+    const int row = vyrDpiScaled(32);
+    request.iconSize = QSize(row * 3, row) * devicePixelRatioF();
     auto result = std::make_shared<ThemeCatalogue::ScanResult>();
     m_scanThread = QThread::create([request, result] { *result = ThemeCatalogue::scan(request); });
     connect(m_scanThread, &QThread::finished, this, [this, result] {
