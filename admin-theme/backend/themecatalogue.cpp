@@ -155,7 +155,8 @@ IconThemeCheck checkIconTheme(const QString &name)
         home = theme.getIconPath(QStringLiteral("user-home"), 32, places);
         desktop = theme.getIconPath(QStringLiteral("user-desktop"), 32, places);
         found = found && !trash.isEmpty() && !home.isEmpty() && !desktop.isEmpty()
-            && !theme.getIconPath(QStringLiteral("preferences-system-time"), 32, QStringLiteral("Applications")).isEmpty();
+            && !theme.getIconPath(QStringLiteral("preferences-system-time"), 32, QStringLiteral("Applications"))
+                    .isEmpty();
         found = found && trash.contains(QLatin1String("trash"), Qt::CaseInsensitive);
     }
     check.home = loadImage(home);
@@ -286,7 +287,8 @@ ScanResult scan(const ScanRequest &request)
             if (!check.ok)
                 continue;
             result.cursorThemes << name;
-            result.cursorPreviews.push_back(previewStrip(check.pointer, check.watch, check.text, iconSize, iconHeight + 5));
+            result.cursorPreviews.push_back(
+                previewStrip(check.pointer, check.watch, check.text, iconSize, iconHeight + 5));
         }
     }
 

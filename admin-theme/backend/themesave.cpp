@@ -136,7 +136,8 @@ void saveDecoration(ThemeSettings *theme, const Input &input)
     saveString(theme, QStringLiteral("MenuColor"), QStringLiteral("PrimaryDarkColor"), colour, true);
     saveString(theme, QStringLiteral("MenuColor2"), QStringLiteral("PrimaryDarkColor"), colour, true);
     saveString(theme, QStringLiteral("MenuActiveColor"), QStringLiteral("PrimaryLightColor"), active, true);
-    saveString(theme, QStringLiteral("MenuStringColor"), QStringLiteral("PrimaryDarkTextColor"), textColorFor(colour), true);
+    saveString(theme, QStringLiteral("MenuStringColor"), QStringLiteral("PrimaryDarkTextColor"), textColorFor(colour),
+               true);
     saveString(theme, QStringLiteral("MenuStringActiveColor"), QStringLiteral("PrimaryLightTextColor"),
                textColorFor(active), true);
     saveString(theme, QStringLiteral("TaskbarColor"), QStringLiteral("PrimaryDarkColor"), colour, true);
@@ -160,12 +161,14 @@ bool removeGeneratedSchemes(const QString &scheme)
 QString wallpaperForSavedScheme(const QString &scheme, const QString &wallpaper)
 {
     using namespace Distribution;
-    if (scheme.endsWith(QLatin1String("SolvaDark.colors")) && (wallpaper == lightWallpaper || wallpaper == redWallpaper))
+    if (scheme.endsWith(QLatin1String("SolvaDark.colors"))
+        && (wallpaper == lightWallpaper || wallpaper == redWallpaper))
         return darkWallpaper;
     if (scheme.endsWith(QLatin1String("SolvaVanteraAdmin.colors"))
         && (wallpaper == lightWallpaper || wallpaper == darkWallpaper))
         return redWallpaper;
-    if (scheme.endsWith(QLatin1String("SolvaLight.colors")) && (wallpaper == darkWallpaper || wallpaper == redWallpaper))
+    if (scheme.endsWith(QLatin1String("SolvaLight.colors"))
+        && (wallpaper == darkWallpaper || wallpaper == redWallpaper))
         return lightWallpaper;
     return QString();
 }
@@ -225,7 +228,8 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
 
     bool iconThemeChanged = false;
     if (!input.iconTheme.isEmpty())
-        iconThemeChanged = saveString(theme, QStringLiteral("IconTheme"), QStringLiteral("vyr-solva-flat"), input.iconTheme, true);
+        iconThemeChanged
+            = saveString(theme, QStringLiteral("IconTheme"), QStringLiteral("vyr-solva-flat"), input.iconTheme, true);
     saveBool(theme, QStringLiteral("UseTrayIconTheme"), s_true, input.trayIconTheme, true);
 
     {
@@ -291,8 +295,8 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
                 const QString iconStringBefore = theme->value(iconString, QStringLiteral("white")).toString();
                 apply.writeWmColours(theme, nullptr, false, !schemeUnchanged || !decorationUnchanged);
                 if (!isUserScheme(scheme) || !input.iconString.isValid()) {
-                    saveString(theme, iconString, QStringLiteral("PrimaryTextColor"), QStringLiteral("PrimaryTextColor"),
-                               false);
+                    saveString(theme, iconString, QStringLiteral("PrimaryTextColor"),
+                               QStringLiteral("PrimaryTextColor"), false);
                 } else {
                     saveString(theme, iconString, QStringLiteral("white"), input.iconString.name(), false);
                     if (iconStringBefore != input.iconString.name())

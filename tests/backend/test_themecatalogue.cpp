@@ -49,7 +49,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("exact");   // getIconPath, relative to the icons directory
         QTest::addColumn<QString>("closest"); // findIcon
-        QTest::newRow("fixed size") << "Complete" << "user-home" << 32 << "Places" << "Complete/32x32/places/user-home.png"
+        QTest::newRow("fixed size") << "Complete"
+                                    << "user-home" << 32 << "Places"
+                                    << "Complete/32x32/places/user-home.png"
                                     << "Complete/32x32/places/user-home.png";
         QTest::newRow("context without case") << "Complete" << "user-home" << 48 << "places"
                                               << "Complete/48x48/places/user-home.png"
@@ -57,12 +59,16 @@ private Q_SLOTS:
         QTest::newRow("other context") << "Complete" << "user-home" << 32 << "Status" << "" << "";
         QTest::newRow("size missing, closest found") << "noDesktop32" << "user-desktop" << 32 << "Places" << ""
                                                      << "noDesktop32/48x48/places/user-desktop.png";
-        QTest::newRow("own icon before the inherited") << "child" << "user-home" << 32 << "" << "child/32x32/places/user-home.png"
+        QTest::newRow("own icon before the inherited") << "child"
+                                                       << "user-home" << 32 << ""
+                                                       << "child/32x32/places/user-home.png"
                                                        << "child/32x32/places/user-home.png";
         QTest::newRow("inherited theme") << "child" << "user-trash-full" << 48 << "Status"
                                          << "Complete/48x48/status/user-trash-full.png"
                                          << "Complete/48x48/status/user-trash-full.png";
-        QTest::newRow("hicolor last") << "Complete" << "only-in-hicolor" << 48 << "" << "hicolor/48x48/apps/only-in-hicolor.png"
+        QTest::newRow("hicolor last") << "Complete"
+                                      << "only-in-hicolor" << 48 << ""
+                                      << "hicolor/48x48/apps/only-in-hicolor.png"
                                       << "hicolor/48x48/apps/only-in-hicolor.png";
         QTest::newRow("path in the name") << "Complete" << "../Complete/32x32/places/user-home" << 32 << "" << "" << "";
         QTest::newRow("no such theme") << "nowhere" << "user-home" << 32 << "" << "" << "";
@@ -84,8 +90,9 @@ private Q_SLOTS:
 
     void themeNames()
     {
-        QCOMPARE(VyrIconTheme::getThemesNames(),
-                 (QStringList{"Complete", "Pointers", "child", "hicolor", "noDesktop32", "noWatch", "vyr-solva-mobile"}));
+        QCOMPARE(
+            VyrIconTheme::getThemesNames(),
+            (QStringList{"Complete", "Pointers", "child", "hicolor", "noDesktop32", "noWatch", "vyr-solva-mobile"}));
         QCOMPARE(VyrIconTheme::getCursorThemeNames(), (QStringList{"Pointers", "noWatch"}));
     }
 
@@ -138,20 +145,25 @@ private Q_SLOTS:
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<QList<int>>("shown");
         QTest::addColumn<bool>("autoSize");
-        QTest::newRow("all automatic at 96 dpi") << QList<int>{-1, -1, -1, -1} << 96 << 1.0 << QList<int>{48, 48, 29, 5} << true;
+        QTest::newRow("all automatic at 96 dpi")
+            << QList<int>{-1, -1, -1, -1} << 96 << 1.0 << QList<int>{48, 48, 29, 5} << true;
         QTest::newRow("pixel ratio 2") << QList<int>{-1, -1, -1, -1} << 96 << 2.0 << QList<int>{96, 48, 29, 5} << true;
-        QTest::newRow("automatic at 144 dpi") << QList<int>{-1, -1, -1, -1} << 144 << 1.0 << QList<int>{54, 58, 35, 6} << true;
-        QTest::newRow("stored values kept") << QList<int>{60, 32, 30, 3} << 144 << 1.0 << QList<int>{60, 32, 30, 3} << false;
-        QTest::newRow("zero means 48 above 120 dpi") << QList<int>{0, 0, 30, 3} << 144 << 1.0 << QList<int>{48, 48, 30, 3}
-                                                     << false;
-        QTest::newRow("one automatic key") << QList<int>{-1, 32, 30, 3} << 96 << 1.0 << QList<int>{48, 32, 30, 3} << false;
+        QTest::newRow("automatic at 144 dpi")
+            << QList<int>{-1, -1, -1, -1} << 144 << 1.0 << QList<int>{54, 58, 35, 6} << true;
+        QTest::newRow("stored values kept")
+            << QList<int>{60, 32, 30, 3} << 144 << 1.0 << QList<int>{60, 32, 30, 3} << false;
+        QTest::newRow("zero means 48 above 120 dpi")
+            << QList<int>{0, 0, 30, 3} << 144 << 1.0 << QList<int>{48, 48, 30, 3} << false;
+        QTest::newRow("one automatic key")
+            << QList<int>{-1, 32, 30, 3} << 96 << 1.0 << QList<int>{48, 32, 30, 3} << false;
     }
     void sizesFor()
     {
         QFETCH(QList<int>, stored);
         QFETCH(int, dpi);
         QFETCH(qreal, ratio);
-        const ThemeCatalogue::Sizes sizes = ThemeCatalogue::sizesFor(stored[0], stored[1], stored[2], stored[3], dpi, ratio);
+        const ThemeCatalogue::Sizes sizes
+            = ThemeCatalogue::sizesFor(stored[0], stored[1], stored[2], stored[3], dpi, ratio);
         QTEST((QList<int>{sizes.taskbar, sizes.icon, sizes.title, sizes.frame}), "shown");
         QTEST(sizes.autoSize, "autoSize");
     }
@@ -184,8 +196,10 @@ private Q_SLOTS:
     {
         const QString theme = vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/Broken"));
         QVERIFY(QDir().mkpath(theme));
-        for (const QString &file : QDir(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/Slate"))).entryList(QDir::Files))
-            QVERIFY(QFile::copy(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/Slate/")) + file, theme + '/' + file));
+        for (const QString &file :
+             QDir(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/Slate"))).entryList(QDir::Files))
+            QVERIFY(QFile::copy(vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/Slate/")) + file,
+                                theme + '/' + file));
         QVERIFY(QFile::remove(theme + QStringLiteral("/closeA.xpm")));
         QCOMPARE(ThemeCatalogue::decorationThemeNames(), (QStringList{"Broken", "Slate"}));
         QVERIFY(!ThemeCatalogue::checkDecorTheme(QStringLiteral("Broken"), QSize(96, 32)).ok);

@@ -146,7 +146,8 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nIconTheme=Complete\n"));
         QVERIFY(vyrtest::writeFile(paletteFile(), "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\n"
                                                   "ColorScheme=/usr/share/color-schemes/SolvaLight.colors\n"));
-        QVERIFY(vyrtest::writeFile(vyrtest::home() + QStringLiteral("/.config/picom.conf"), "shadow-color = \"#000000\";\n"));
+        QVERIFY(vyrtest::writeFile(vyrtest::home() + QStringLiteral("/.config/picom.conf"),
+                                   "shadow-color = \"#000000\";\n"));
         QVERIFY(vyrXrdbRemove(QStringLiteral("Xcursor.theme")));
         QVERIFY(vyrXrdbRemove(QStringLiteral("Xcursor.size")));
         QVERIFY(vyrXrdbMerge("Xft.dpi: 96\n"));
@@ -167,14 +168,16 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("shown"); // taskbar, icons, title, frame
         QTest::addColumn<bool>("autoSize");
         QTest::addColumn<bool>("frameEnabled");
-        QTest::newRow("all automatic at 96 dpi") << QByteArray("TaskbarHeight=-1\nDesktopIconSize=-1\nFrameTitleHeight=-1\nFrameBorderWidth=-1\n")
-                                                 << QList<int>{48, 48, 29, 5} << true << false;
+        QTest::newRow("all automatic at 96 dpi")
+            << QByteArray("TaskbarHeight=-1\nDesktopIconSize=-1\nFrameTitleHeight=-1\nFrameBorderWidth=-1\n")
+            << QList<int>{48, 48, 29, 5} << true << false;
         QTest::newRow("keys missing count as automatic") << QByteArray() << QList<int>{48, 48, 29, 5} << true << false;
-        QTest::newRow("fixed sizes") << QByteArray("TaskbarHeight=58\nDesktopIconSize=32\nFrameTitleHeight=30\nFrameBorderWidth=3\n")
+        QTest::newRow("fixed sizes") << QByteArray(
+            "TaskbarHeight=58\nDesktopIconSize=32\nFrameTitleHeight=30\nFrameBorderWidth=3\n")
                                      << QList<int>{58, 32, 30, 3} << false << true;
-        QTest::newRow("decoration theme brings its frame")
-            << QByteArray("TaskbarHeight=58\nDesktopIconSize=32\nFrameTitleHeight=30\nFrameBorderWidth=3\nDecorTheme=Slate\n")
-            << QList<int>{58, 32, 30, 3} << false << false;
+        QTest::newRow("decoration theme brings its frame") << QByteArray(
+            "TaskbarHeight=58\nDesktopIconSize=32\nFrameTitleHeight=30\nFrameBorderWidth=3\nDecorTheme=Slate\n")
+                                                           << QList<int>{58, 32, 30, 3} << false << false;
     }
     void sizes()
     {
@@ -209,7 +212,8 @@ private Q_SLOTS:
             << false << true;
         QTest::newRow("own wallpaper with a dark scheme from it")
             << QByteArray("WallPaper=/home/u/beach.jpg\nWallPaperColorScheme=dark\n") << false << true << false;
-        QTest::newRow("own wallpaper without scheme") << QByteArray("WallPaper=/home/u/beach.jpg\n") << false << true << true;
+        QTest::newRow("own wallpaper without scheme")
+            << QByteArray("WallPaper=/home/u/beach.jpg\n") << false << true << true;
     }
     void loadShowsStoredValues()
     {
@@ -323,8 +327,9 @@ private Q_SLOTS:
     {
         const QString user = vyrtest::home() + QStringLiteral("/.local/share/color-schemes/User.colors");
         QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nIconTheme=Complete\nIconStringColor=#ffffff\n"));
-        QVERIFY(vyrtest::writeFile(paletteFile(), "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\nColorScheme="
-                                       + user.toUtf8() + "\n"));
+        QVERIFY(vyrtest::writeFile(
+            paletteFile(),
+            "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\nColorScheme=" + user.toUtf8() + "\n"));
         QVERIFY(openPage());
         child<KColorButton>("primaryColorButton")->setColor(QColor(QStringLiteral("#804020")));
         child<KColorButton>("backgroundColorButton")->setColor(QColor(QStringLiteral("#f0f0f0")));
@@ -363,20 +368,25 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(desktop() + QStringLiteral("/mytrash.desktop")), showTrash);
         if (showTrash)
             QCOMPARE(vyrtest::readFile(desktop() + QStringLiteral("/mytrash.desktop")),
-                     vyrtest::readFile(vyrtest::sourceDir() + QStringLiteral("/data/share/vyr/Desktops/Desktop1/mytrash.desktop")));
+                     vyrtest::readFile(vyrtest::sourceDir()
+                                       + QStringLiteral("/data/share/vyr/Desktops/Desktop1/mytrash.desktop")));
         if (!computer.isEmpty()) {
             QFETCH(bool, computerHidden);
-            QCOMPARE(vyrtest::readFile(desktop() + QStringLiteral("/mycomp.desktop")).contains("Hidden=true"), computerHidden);
+            QCOMPARE(vyrtest::readFile(desktop() + QStringLiteral("/mycomp.desktop")).contains("Hidden=true"),
+                     computerHidden);
         }
     }
 
     void decorationTheme()
     {
-        QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nIconTheme=Complete\nWallPaper=/usr/share/wallpapers/vyr-default-light.jpg\n"));
+        QVERIFY(vyrtest::writeFile(
+            themeFile(), "[Variables]\nIconTheme=Complete\nWallPaper=/usr/share/wallpapers/vyr-default-light.jpg\n"));
         const QByteArray palette = vyrtest::readFile(paletteFile());
         BusSignals bus;
-        QVERIFY(bus.listen(QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"), QStringLiteral("reparseConfiguration")));
-        QVERIFY(bus.listen(QStringLiteral("/KIconLoader"), QStringLiteral("org.kde.KIconLoader"), QStringLiteral("iconChanged")));
+        QVERIFY(bus.listen(QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"),
+                           QStringLiteral("reparseConfiguration")));
+        QVERIFY(bus.listen(QStringLiteral("/KIconLoader"), QStringLiteral("org.kde.KIconLoader"),
+                           QStringLiteral("iconChanged")));
         QVERIFY(openPage());
         // A scheme chosen on the way is not applied with a decoration theme.
         choose("colorSchemeComboBox", QStringLiteral("Solva Dark"));
@@ -442,7 +452,8 @@ private Q_SLOTS:
     void wallpaperFollowsScheme()
     {
         QFETCH(bool, wallpaperAfterScheme);
-        QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nIconTheme=Complete\nWallPaper=" + s_lightWallpaper.toUtf8() + "\n"));
+        QVERIFY(vyrtest::writeFile(themeFile(),
+                                   "[Variables]\nIconTheme=Complete\nWallPaper=" + s_lightWallpaper.toUtf8() + "\n"));
         QVERIFY(openPage());
         m_wallpaperPage = std::make_unique<WallpaperPage>(m_theme.get(), m_palette.get(), nullptr);
         m_wallpaperPage->load();
@@ -455,8 +466,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, shadow);
         QCOMPARE(vyrtest::readFile(vyrtest::home() + QStringLiteral("/.config/picom.conf")),
                  "shadow-color = \"" + shadow + "\";\n");
-        QCOMPARE(QSettings(paletteFile(), QSettings::IniFormat).value(QStringLiteral("Variables/ColorScheme")).toString(),
-                 s_solvaDark);
+        QCOMPARE(
+            QSettings(paletteFile(), QSettings::IniFormat).value(QStringLiteral("Variables/ColorScheme")).toString(),
+            s_solvaDark);
         QCOMPARE(commands().count(QStringLiteral("VYRWM_UPDATE_VAL ColorScheme ") + s_solvaDark), 1);
     }
 
@@ -474,7 +486,8 @@ private Q_SLOTS:
     void equalColoursMoveTheBackground()
     {
         QFETCH(QString, colour);
-        QVERIFY(vyrtest::writeFile(paletteFile(), "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\nColorScheme="
+        QVERIFY(vyrtest::writeFile(paletteFile(),
+                                   "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\nColorScheme="
                                        + vyrtest::home().toUtf8() + "/.local/share/color-schemes/User.colors\n"));
         QVERIFY(openPage());
         child<KColorButton>("primaryColorButton")->setColor(QColor(colour));

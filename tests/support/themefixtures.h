@@ -86,7 +86,8 @@ inline bool writeCursorTheme(const QString &base, const QString &name,
             image->pixels[i] = 0xff000000;
         images->images[0] = image;
         images->nimage = 1;
-        const bool saved = XcursorFilenameSaveImages(QFile::encodeName(dir + QLatin1Char('/') + cursor).constData(), images);
+        const bool saved
+            = XcursorFilenameSaveImages(QFile::encodeName(dir + QLatin1Char('/') + cursor).constData(), images);
         XcursorImagesDestroy(images);
         if (!saved)
             return false;

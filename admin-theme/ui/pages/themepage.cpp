@@ -169,7 +169,8 @@ void ThemePage::setColorScheme(const QString &path, bool quiet)
         primary = background;
     if (isGeneratedScheme(scheme)) {
         const QColor text(textColorFor(background.name()));
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::BrightText, QPalette::ButtonText})
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::BrightText, QPalette::ButtonText})
             palette.setColor(QPalette::Active, role, text);
         palette.setColor(QPalette::Active, QPalette::HighlightedText, QColor(textColorFor(primary.name())));
     }
@@ -201,7 +202,8 @@ void ThemePage::previewPalette(const QPalette &palette, bool withDecorationColou
         std::fputs("vyr-admin-theme: can't get service name to update breeze colors\n", stderr);
         return;
     }
-    bus.send(QDBusMessage::createTargetedSignal(self, QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"),
+    bus.send(QDBusMessage::createTargetedSignal(self, QStringLiteral("/BreezeStyle"),
+                                                QStringLiteral("org.kde.Breeze.Style"),
                                                 QStringLiteral("reparseInMemoryConfiguration")));
 }
 
@@ -250,9 +252,9 @@ void ThemePage::enableColorButtons(bool enable)
     if (!m_ui)
         return;
     const bool user = enable && isUserSchemeShown();
-    for (QWidget *widget : {static_cast<QWidget *>(m_ui->primaryColorButton), static_cast<QWidget *>(m_ui->primaryColorLabel),
-                            static_cast<QWidget *>(m_ui->backgroundColorButton),
-                            static_cast<QWidget *>(m_ui->backgroundColorLabel)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_ui->primaryColorButton), static_cast<QWidget *>(m_ui->primaryColorLabel),
+          static_cast<QWidget *>(m_ui->backgroundColorButton), static_cast<QWidget *>(m_ui->backgroundColorLabel)})
         widget->setEnabled(user);
     const bool iconString = user && !m_ui->adaptiveIconStringColorCheckBox->isChecked();
     m_ui->iconStringColorButton->setEnabled(iconString);
@@ -261,7 +263,8 @@ void ThemePage::enableColorButtons(bool enable)
 
 void ThemePage::warnHighIntegrity()
 {
-    QMessageBox::warning(this, tr("Attention"), tr("Your session has high MIC level. Some decoration changes are not applicable."));
+    QMessageBox::warning(this, tr("Attention"),
+                         tr("Your session has high MIC level. Some decoration changes are not applicable."));
 }
 
 void ThemePage::selectColorScheme(int index)
@@ -348,7 +351,8 @@ void ThemePage::connectReactions()
         return;
     m_connected = true;
     Ui::ThemeForm &ui = *m_ui;
-    connect(ui.colorSchemeComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this, &ThemePage::selectColorScheme);
+    connect(ui.colorSchemeComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &ThemePage::selectColorScheme);
     connect(ui.primaryColorButton, &KColorButton::changed, this, &ThemePage::selectPrimaryColor);
     connect(ui.backgroundColorButton, &KColorButton::changed, this, &ThemePage::selectBackgroundColor);
     connect(ui.iconStringColorButton, &KColorButton::changed, this, &ThemePage::selectIconStringColor);
@@ -363,11 +367,11 @@ void ThemePage::connectReactions()
         connect(combo, qOverload<int>(&QComboBox::activated), this, [this] { markAsChanged(); });
     for (QSpinBox *spin : {ui.taskbarSizeSpinBox, ui.titleSizeSpinBox, ui.frameSizeSpinBox})
         connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, [this] { markAsChanged(); });
-    for (QCheckBox *box : {ui.combineTaskbarButtonCheckBox, ui.noTaskbarButtonNameCheckBox,
-                           ui.useSymbolicIconsForToolBarCheckBox, ui.useTrayIconThemeCheckBox, ui.myCompCheckBox,
-                           ui.myTrashCheckBox, ui.useNationalFlagsCheckBox, ui.titlebarStringCenterCheckBox,
-                           ui.pagerCheckBox, ui.startMenuTypeCheckBox, ui.multiTaskbarCheckBox, ui.ownKbPerWindowCheckBox,
-                           ui.numLockCheckBox, ui.baseKbForNewWindowCheckBox, ui.oneClickRunCheckBox})
+    for (QCheckBox *box :
+         {ui.combineTaskbarButtonCheckBox, ui.noTaskbarButtonNameCheckBox, ui.useSymbolicIconsForToolBarCheckBox,
+          ui.useTrayIconThemeCheckBox, ui.myCompCheckBox, ui.myTrashCheckBox, ui.useNationalFlagsCheckBox,
+          ui.titlebarStringCenterCheckBox, ui.pagerCheckBox, ui.startMenuTypeCheckBox, ui.multiTaskbarCheckBox,
+          ui.ownKbPerWindowCheckBox, ui.numLockCheckBox, ui.baseKbForNewWindowCheckBox, ui.oneClickRunCheckBox})
         connect(box, &QCheckBox::toggled, this, [this] { markAsChanged(); });
 }
 
@@ -409,7 +413,8 @@ void ThemePage::loadDecorations()
         if (check.ok)
             ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(check.preview)), name);
     }
-    const QString stored = lockedValue(*settings(), QStringLiteral("DecorTheme"), QString(), {ui.decorThemeCombo}).toString();
+    const QString stored
+        = lockedValue(*settings(), QStringLiteral("DecorTheme"), QString(), {ui.decorThemeCombo}).toString();
     // A theme that is no longer installed shows as the default decoration;
     // nothing is written before the user saves.
     const int index = stored.isEmpty() ? 0 : ui.decorThemeCombo->findText(stored);
@@ -477,8 +482,9 @@ void ThemePage::load()
     const int row = vyrDpiScaled(32);
     for (QComboBox *combo : {ui.cursorThemeCombo, ui.iconThemeCombo, ui.decorThemeCombo})
         combo->setIconSize(QSize(row * 3, row));
-    for (QWidget *button : {static_cast<QWidget *>(ui.primaryColorButton), static_cast<QWidget *>(ui.backgroundColorButton),
-                            static_cast<QWidget *>(ui.iconStringColorButton)})
+    for (QWidget *button :
+         {static_cast<QWidget *>(ui.primaryColorButton), static_cast<QWidget *>(ui.backgroundColorButton),
+          static_cast<QWidget *>(ui.iconStringColorButton)})
         button->setMinimumHeight(row);
 
     // 2. Cursor sizes.
@@ -505,10 +511,13 @@ void ThemePage::load()
     // 6. Taskbar icons, toolbar icons, keyboard flags.
     ui.useTrayIconThemeCheckBox->setChecked(
         containsRue(lockedValue(store, QStringLiteral("UseTrayIconTheme"), QString(), {ui.useTrayIconThemeCheckBox})));
-    ui.useSymbolicIconsForToolBarCheckBox->setChecked(containsRue(
-        QSettings(QSettings::UserScope, QStringLiteral("Trolltech")).value(QStringLiteral("Qt/useSymbolicIconsForToolBar"))));
-    const QString base = lockedValue(store, QStringLiteral("BaseKbImage"), QString(), {ui.useNationalFlagsCheckBox}).toString();
-    const QString alt = lockedValue(store, QStringLiteral("AltKbImage"), QString(), {ui.useNationalFlagsCheckBox}).toString();
+    ui.useSymbolicIconsForToolBarCheckBox->setChecked(
+        containsRue(QSettings(QSettings::UserScope, QStringLiteral("Trolltech"))
+                        .value(QStringLiteral("Qt/useSymbolicIconsForToolBar"))));
+    const QString base
+        = lockedValue(store, QStringLiteral("BaseKbImage"), QString(), {ui.useNationalFlagsCheckBox}).toString();
+    const QString alt
+        = lockedValue(store, QStringLiteral("AltKbImage"), QString(), {ui.useNationalFlagsCheckBox}).toString();
     ui.useNationalFlagsCheckBox->setChecked(base == QLatin1String("flag") && alt == QLatin1String("flag"));
 
     // 7. Desktop items.
@@ -520,7 +529,9 @@ void ThemePage::load()
     ui.myTrashCheckBox->setChecked(shown("mytrash.desktop"));
 
     // 8. Colours.
-    const QColor primary(m_palette->value(QStringLiteral("PrimaryColor"), Distribution::defaultPrimaryColour(sessionFlags())).toString());
+    const QColor primary(
+        m_palette->value(QStringLiteral("PrimaryColor"), Distribution::defaultPrimaryColour(sessionFlags()))
+            .toString());
     const QColor background(m_palette->value(QStringLiteral("BackgroundColor"), QStringLiteral("#ffffff")).toString());
     const QColor iconString(lockedValue(store, QStringLiteral("IconStringColor"), QStringLiteral("#FFFFFF"),
                                         {ui.iconStringColorButton}).toString());
@@ -548,10 +559,11 @@ void ThemePage::load()
     // 11. The wallpaper's scheme.
     const QString mode = lockedValue(store, QStringLiteral("WallPaperColorScheme"), QStringLiteral("none"),
                                      {ui.wallPaperColorSchemeComboBox}).toString();
-    ui.wallPaperColorSchemeComboBox->setCurrentIndex(
-        std::max(0, QStringList{QStringLiteral("none"), QStringLiteral("light"), QStringLiteral("dark")}.indexOf(mode)));
+    ui.wallPaperColorSchemeComboBox->setCurrentIndex(std::max(
+        0, QStringList{QStringLiteral("none"), QStringLiteral("light"), QStringLiteral("dark")}.indexOf(mode)));
     if (customWallpaperFlag() == CustomWallpaper::Unknown) {
-        const QString wallpaper = store.value(QStringLiteral("WallPaper"), Distribution::defaultWallpaperName).toString();
+        const QString wallpaper
+            = store.value(QStringLiteral("WallPaper"), Distribution::defaultWallpaperName).toString();
         if (!wallpaper.startsWith(QLatin1Char('/')) || wallpaper.contains(QLatin1String("vyr-default"))
             || wallpaper.contains(Distribution::lightWallpaper)) {
             customWallpaperFlag() = CustomWallpaper::No;
@@ -585,7 +597,8 @@ void ThemePage::load()
     };
     for (const auto &option : options) {
         const QString fallback = qstrcmp(option.first, "UsePager") == 0 ? s_true : s_false;
-        option.second->setChecked(containsRue(lockedValue(store, QLatin1String(option.first), fallback, {option.second})));
+        option.second->setChecked(
+            containsRue(lockedValue(store, QLatin1String(option.first), fallback, {option.second})));
     }
     blockSignals(wasBlocked);
     QApplication::restoreOverrideCursor();
@@ -656,7 +669,8 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
         const QSignalBlocker blocker(ui.cursorThemeCombo);
         ui.cursorThemeCombo->clear();
         for (int i = 0; i < result.cursorThemes.size(); ++i)
-            ui.cursorThemeCombo->addItem(QIcon(QPixmap::fromImage(result.cursorPreviews[size_t(i)])), result.cursorThemes.at(i));
+            ui.cursorThemeCombo->addItem(QIcon(QPixmap::fromImage(result.cursorPreviews[size_t(i)])),
+                                         result.cursorThemes.at(i));
         ui.cursorThemeCombo->setCurrentIndex(ui.cursorThemeCombo->findText(m_currentCursorTheme));
         ui.cursorThemeCombo->setEnabled(ui.cursorThemeCombo->count() > 0);
     }
@@ -664,7 +678,8 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
         const QSignalBlocker blocker(ui.iconThemeCombo);
         ui.iconThemeCombo->clear();
         for (int i = 0; i < result.iconThemes.size(); ++i)
-            ui.iconThemeCombo->addItem(QIcon(QPixmap::fromImage(result.iconPreviews[size_t(i)])), result.iconThemes.at(i));
+            ui.iconThemeCombo->addItem(QIcon(QPixmap::fromImage(result.iconPreviews[size_t(i)])),
+                                       result.iconThemes.at(i));
         ui.iconThemeCombo->setCurrentIndex(ui.iconThemeCombo->findText(m_storedIconTheme));
         if (!settings()->isLocked(QStringLiteral("IconTheme")))
             ui.iconThemeCombo->setEnabled(ui.iconThemeCombo->count() > 0);
@@ -712,7 +727,9 @@ void ThemePage::save()
     input.background = m_backgroundColor;
     input.iconString = m_iconStringColor;
     const int mode = ui.wallPaperColorSchemeComboBox->isEnabled() ? ui.wallPaperColorSchemeComboBox->currentIndex() : 0;
-    input.wallpaperMode = mode == 1 ? QStringLiteral("light") : mode == 2 ? QStringLiteral("dark") : QStringLiteral("none");
+    input.wallpaperMode = mode == 1 ? QStringLiteral("light")
+        : mode == 2                 ? QStringLiteral("dark")
+                                    : QStringLiteral("none");
     if (m_wallpaperPage && m_wallpaperPage->isLoaded()) {
         input.wallpaperFromPage = true;
         input.wallpaper = m_wallpaperPage->wallpaper();

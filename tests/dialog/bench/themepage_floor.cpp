@@ -85,7 +85,8 @@ int main(int argc, char *argv[])
             const QString theme = base + QLatin1Char('/') + name;
             if (QFileInfo(theme + QStringLiteral("/cursors")).isDir()) {
                 for (const char *cursor : {"left_ptr", "watch", "xterm"}) {
-                    const QByteArray file = QFile::encodeName(theme + QStringLiteral("/cursors/") + QLatin1String(cursor));
+                    const QByteArray file
+                        = QFile::encodeName(theme + QStringLiteral("/cursors/") + QLatin1String(cursor));
                     if (XcursorImage *image = XcursorFilenameLoadImage(file.constData(), 24)) {
                         QImage(reinterpret_cast<const uchar *>(image->pixels), int(image->width), int(image->height),
                                QImage::Format_ARGB32_Premultiplied).copy();
