@@ -13,8 +13,9 @@
  * What the Theme page lists and derives, without widgets: the cursor size
  * list, the sizes shown for the stored size keys and the DPI, and the
  * installed cursor, icon and decoration themes with their checks and
- * preview images. Scanning the themes is the page's heaviest work; scan()
- * touches no X connection and no widget, so it may run on a worker thread.
+ * preview images. Scanning the cursor and icon themes is the page's
+ * heaviest work; scan() touches no X connection and no widget, so it may
+ * run on a worker thread.
  */
 namespace ThemeCatalogue {
 
@@ -104,12 +105,11 @@ struct ScanResult {
     std::vector<QImage> cursorPreviews;
     QStringList iconThemes;
     std::vector<QImage> iconPreviews;
-    QStringList decorThemes; ///< without the "Default" entry
-    std::vector<QImage> decorPreviews;
     /// Diagnostics for standard error, in list order.
     QStringList diagnostics;
 };
-/// Lists and checks every installed cursor, icon and decoration theme.
+/// Lists and checks every installed cursor and icon theme (the few
+/// decoration themes are checked where they are listed).
 ScanResult scan(const ScanRequest &request);
 
 /**

@@ -233,9 +233,15 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
     saveBool(theme, QStringLiteral("UseTrayIconTheme"), s_true, input.trayIconTheme, true);
 
     {
+        // Trolltech.conf is shared with the Programs page and every Qt
+        // program: rewritten only when the value changes.
         QSettings qt(QSettings::UserScope, QStringLiteral("Trolltech"));
-        qt.setValue(QStringLiteral("Qt/useSymbolicIconsForToolBar"), input.symbolicToolbarIcons ? s_true : s_false);
-        qt.sync();
+        const QString key = QStringLiteral("Qt/useSymbolicIconsForToolBar");
+        const QString value = input.symbolicToolbarIcons ? s_true : s_false;
+        if (qt.value(key).toString() != value) {
+            qt.setValue(key, value);
+            qt.sync();
+        }
     }
 
     const QString flag = input.nationalFlags ? QStringLiteral("flag") : QString();

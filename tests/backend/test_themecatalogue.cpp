@@ -188,8 +188,10 @@ private Q_SLOTS:
                               "                 user-home(!), user-trash(!), user-desktop(!) icons)\n",
                               "vyr-admin-theme: Pointers is not full, no preferences-system-time,\n"
                               "                 user-home(!), user-trash(!), user-desktop(!) icons)\n"}));
-        QCOMPARE(result.decorThemes, QStringList{"Slate"});
-        QCOMPARE(result.decorPreviews.front().size(), QSize(96, 32));
+        QCOMPARE(ThemeCatalogue::decorationThemeNames(), QStringList{"Slate"});
+        const ThemeCatalogue::DecorThemeCheck slate = ThemeCatalogue::checkDecorTheme(QStringLiteral("Slate"), QSize(96, 32));
+        QVERIFY(slate.ok);
+        QCOMPARE(slate.preview.size(), QSize(96, 32));
     }
 
     void decorationWithoutAnImageIsDropped()

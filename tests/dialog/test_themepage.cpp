@@ -256,6 +256,22 @@ private Q_SLOTS:
         QCOMPARE(vyrtest::readFile(themeFile()), stored);
     }
 
+    // The toolbar icon choice goes to the Qt settings every Qt program
+    // reads; the file's other settings stay.
+    void toolbarIconsGoToQtSettings()
+    {
+        const QString trolltech = vyrtest::home() + QStringLiteral("/.config/Trolltech.conf");
+        QVERIFY(vyrtest::writeFile(trolltech, "[Qt]\nstyle=Fusion\nuseSymbolicIconsForToolBar=True\n"));
+        QVERIFY(openPage());
+        auto *box = child<QCheckBox>("useSymbolicIconsForToolBarCheckBox");
+        QVERIFY(box->isChecked()); // "True" holds "rue"
+        box->setChecked(false);
+        m_page->save();
+        const QSettings stored(trolltech, QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("Qt/useSymbolicIconsForToolBar")).toString(), QStringLiteral("false"));
+        QCOMPARE(stored.value(QStringLiteral("Qt/style")).toString(), QStringLiteral("Fusion"));
+    }
+
     void cursorSizeList()
     {
         QVERIFY(vyrXrdbMerge("Xcursor.size: 20\n"));
