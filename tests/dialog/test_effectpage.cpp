@@ -383,7 +383,9 @@ private Q_SLOTS:
         ThemeSettings settings(themePath());
         EffectPage page(&settings, nullptr);
         page.load();
-        for (const char *action : {"check:shadowBox", "check:roundCornersBox", "check:vsyncBox", "check:transparencyBox"})
+        // Not vsync: Xvfb offers picom no vsync method, whatever the file says.
+        for (const char *action : {"check:shadowBox", "check:roundCornersBox", "check:animationsBox",
+                                   "check:transparencyBox"})
             act(&page, QString::fromLatin1(action));
         page.save();
         QCOMPARE(boxes.seen, QStringList());
@@ -396,7 +398,7 @@ private Q_SLOTS:
         QVERIFY(picom.waitForFinished(30000));
         const QByteArray out = picom.readAllStandardOutput();
         const QByteArray err = picom.readAllStandardError();
-        QCOMPARE(picom.exitCode(), 0);
+        QVERIFY2(picom.exitCode() == 0, err.constData());
         QVERIFY2(out.contains("Config file used: " + userConf().toUtf8()), out.constData());
         QVERIFY2(!err.contains("ERROR"), err.constData());
     }
