@@ -24,6 +24,8 @@ packages=(
     fontconfig fonts-dejavu-core fonts-inconsolata
     # a real freedesktop sound theme
     sound-theme-freedesktop
+    # the compositor the Effects page configures; its tests run a real one
+    picom
 )
 
 missing=()
