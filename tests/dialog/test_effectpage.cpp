@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "privatexserver.h"
+#include "modalanswerer.h"
 #include "testenv.h"
 #include "wmrecorder.h"
 
@@ -49,27 +50,14 @@ QString userConf()
     return vyrtest::home() + QStringLiteral("/.config/picom.conf");
 }
 
-/// Closes every message box as it opens and records "title: text".
-class BoxCloser : public QObject
+/// "title: text" of every message box @p boxes answered.
+QStringList seen(const ModalAnswerer &boxes)
 {
-public:
-    BoxCloser()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible() || box->property("seen").toBool())
-                return;
-            box->setProperty("seen", true);
-            seen << box->windowTitle() + QStringLiteral(": ") + box->text();
-            box->buttons().value(0)->click();
-        });
-        m_timer.start(10);
-    }
-    QStringList seen;
-
-private:
-    QTimer m_timer;
-};
+    QStringList lines;
+    for (int i = 0; i < boxes.count(); ++i)
+        lines << boxes.titles().at(i) + QStringLiteral(": ") + boxes.texts().at(i);
+    return lines;
+}
 
 /// A real picom on the test's own X server, stopped with the object.
 class Picom
@@ -331,7 +319,7 @@ private Q_SLOTS:
         if (picomRuns)
             QVERIFY(picom.start(m_server->display()));
 
-        BoxCloser boxes;
+        ModalAnswerer boxes(QMessageBox::Escape);
         ThemeSettings settings(themePath());
         EffectPage page(&settings, nullptr);
         page.load();
@@ -342,7 +330,7 @@ private Q_SLOTS:
             QVERIFY2(failedState(&page, state).isEmpty(), qPrintable(failedState(&page, state)));
 
         page.save();
-        QCOMPARE(boxes.seen, messages);
+        QCOMPARE(seen(boxes), messages);
         QCOMPARE(commands(), sent);
         const QByteArray theme = vyrtest::readFile(themePath());
         for (const QString &line : qAsConst(stored))
@@ -358,7 +346,7 @@ private Q_SLOTS:
         Picom picom;
         QVERIFY(picom.start(m_server->display()));
         qputenv("VYR_NO_REAL_COMPOSITE", "1");
-        BoxCloser boxes;
+        ModalAnswerer boxes(QMessageBox::Escape);
         ThemeSettings settings(themePath());
         EffectPage page(&settings, nullptr);
         page.load();
@@ -367,7 +355,7 @@ private Q_SLOTS:
                                      QStringLiteral("compositorGroup:!enabled"),
                                      QStringLiteral("opaqueMoveBox:enabled"), QStringLiteral("animationGroup:enabled")})
             QVERIFY2(failedState(&page, state).isEmpty(), qPrintable(state));
-        QCOMPARE(boxes.seen, QStringList());
+        QCOMPARE(seen(boxes), QStringList());
         // Re-checking opaque moving does not bring the group back.
         act(&page, QStringLiteral("uncheck:opaqueMoveBox"));
         act(&page, QStringLiteral("check:opaqueMoveBox"));
@@ -379,7 +367,7 @@ private Q_SLOTS:
     {
         QVERIFY(vyrtest::writeFile(themePath(), s_theme + "UseComposite=false\n"));
         QVERIFY(vyrtest::writeFile(userConf(), s_picomConf));
-        BoxCloser boxes;
+        ModalAnswerer boxes(QMessageBox::Escape);
         ThemeSettings settings(themePath());
         EffectPage page(&settings, nullptr);
         page.load();
@@ -388,7 +376,7 @@ private Q_SLOTS:
                                    "check:transparencyBox"})
             act(&page, QString::fromLatin1(action));
         page.save();
-        QCOMPARE(boxes.seen, QStringList());
+        QCOMPARE(seen(boxes), QStringList());
         QProcess picom;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), QString::fromLatin1(m_server->display()));
