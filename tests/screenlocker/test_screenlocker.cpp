@@ -1,0 +1,124 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "testenv.h"
+
+#include <screenlocker.h>
+
+#include <QHash>
+
+namespace {
+/// "Key=value;Key=value" as a stored theme file would answer.
+ScreenLocker::Reader reader(const QString &stored)
+{
+    QHash<QString, QString> values;
+    for (const QString &pair : stored.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        values.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+    return [values](const QString &key, const QString &def) { return values.value(key, def); };
+}
+
+QString saved(const QVector<ScreenLockerSaveEntry> &entries, const QString &key)
+{
+    for (const ScreenLockerSaveEntry &entry : entries) {
+        if (entry.key == key)
+            return entry.value;
+    }
+    return QStringLiteral("(absent)");
+}
+}
+
+class TestScreenLocker : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void loadAndSave_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("powerManager");
+        QTest::addColumn<int>("minutes");
+        QTest::addColumn<bool>("afterInactivity");
+        QTest::addColumn<bool>("locker");
+        QTest::addColumn<int>("dpmsOffMinutes");
+        QTest::addColumn<QString>("savedDelay");
+        QTest::addColumn<QString>("savedDpmsOff");
+        QTest::newRow("defaults") << "" << false << 10 << true << true << 1 << "600" << "60";
+        QTest::newRow("90 s: one minute") << "ScreenSaverDelay=90" << false << 1 << true << true << 1 << "60" << "60";
+        QTest::newRow("below a minute: never")
+            << "ScreenSaverDelay=59" << false << 0 << false << true << 1 << "0" << "60";
+        QTest::newRow("not a number") << "ScreenSaverDelay=soon" << false << 0 << false << true << 1 << "0" << "60";
+        QTest::newRow("negative") << "ScreenSaverDelay=-120" << false << 0 << false << true << 1 << "0" << "60";
+        QTest::newRow("nothing locks: Screen Locker off")
+            << "ScreenSaverDelay=0;LockerOnDPMS=false;LockerOnSleep=false;LockerOnSwitch=false;LockerOnLid=false"
+            << false << 0 << false << false << 1 << "0" << "60";
+        QTest::newRow("one option locks: Screen Locker on")
+            << "ScreenSaverDelay=0;LockerOnDPMS=false;LockerOnSleep=false;LockerOnSwitch=False;LockerOnLid=True"
+            << false << 0 << false << true << 1 << "0" << "60";
+        QTest::newRow("power manager: monitor time saved as 0")
+            << "LockerDpmsOffTimeout=300" << true << 10 << true << true << 5 << "600" << "0";
+    }
+    void loadAndSave()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, powerManager);
+        QFETCH(int, minutes);
+        QFETCH(bool, afterInactivity);
+        QFETCH(bool, locker);
+        QFETCH(int, dpmsOffMinutes);
+        QFETCH(QString, savedDelay);
+        QFETCH(QString, savedDpmsOff);
+        const ScreenLockerState state = ScreenLocker::load(reader(stored), powerManager);
+        QCOMPARE(state.minutes, minutes);
+        QCOMPARE(state.afterInactivity, afterInactivity);
+        QCOMPARE(state.locker, locker);
+        QCOMPARE(state.dpmsOffMinutes, dpmsOffMinutes);
+        const QVector<ScreenLockerSaveEntry> entries = ScreenLocker::saveEntries(state);
+        QCOMPARE(saved(entries, QStringLiteral("ScreenSaverDelay")), savedDelay);
+        QCOMPARE(saved(entries, QStringLiteral("LockerDpmsOffTimeout")), savedDpmsOff);
+    }
+
+    // The delay is stored only while both check boxes are on.
+    void savedDelay_data()
+    {
+        QTest::addColumn<bool>("locker");
+        QTest::addColumn<bool>("afterInactivity");
+        QTest::addColumn<QString>("delay");
+        QTest::newRow("both on") << true << true << "420";
+        QTest::newRow("Screen Locker off") << false << true << "0";
+        QTest::newRow("After Inactivity off") << true << false << "0";
+    }
+    void savedDelay()
+    {
+        QFETCH(bool, locker);
+        QFETCH(bool, afterInactivity);
+        QFETCH(QString, delay);
+        ScreenLockerState state;
+        state.locker = locker;
+        state.afterInactivity = afterInactivity;
+        state.minutes = 7;
+        QCOMPARE(saved(ScreenLocker::saveEntries(state), QStringLiteral("ScreenSaverDelay")), delay);
+    }
+
+    void saveOrderAndDefaults()
+    {
+        QStringList lines;
+        for (const ScreenLockerSaveEntry &e : ScreenLocker::saveEntries(ScreenLocker::load(reader(QString()), false)))
+            lines << e.key + QLatin1Char('=') + e.value + QStringLiteral(" (") + e.defaultValue
+                    + (e.boolean ? QStringLiteral(", bool)") : QStringLiteral(")"));
+        QCOMPARE(lines, (QStringList{"ScreenSaverDelay=600 (600)", "LockerDpmsOffTimeout=60 (60)",
+                                     "ScreenSaverStartOnDPMSDelay=3 (3)", "LockerOnDPMS=true (true, bool)",
+                                     "LockerOnSleep=true (true, bool)", "LockerOnSwitch=true (true, bool)",
+                                     "LockerOnLid=true (true, bool)", "LockerWrongPasswdTimeout=2 (2)",
+                                     "LockerBellLevel=50 (50)", "LockerTTYLock=true (true, bool)",
+                                     "LockerXaccessLock=false (false, bool)"}));
+    }
+
+    void multiSeat()
+    {
+        QVERIFY(!ScreenLocker::multiSeat());
+        qputenv("VYR_SEAT_LIST", "");
+        QVERIFY(ScreenLocker::multiSeat());
+        qunsetenv("VYR_SEAT_LIST");
+    }
+};
+
+VYR_TEST_GUILESS_MAIN(TestScreenLocker)
+#include "test_screenlocker.moc"
