@@ -119,6 +119,8 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        // The Sounds page warns when it loads without a sound player.
+        QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/play")), "exit 0\n"));
         // An icon theme of the sandbox's own, so that the page icons resolve.
         QVERIFY(vyrtest::writeFile(vyrtest::sysPath(QStringLiteral("/usr/share/icons/hicolor/index.theme")),
                                    "[Icon Theme]\nName=hicolor\nDirectories=48x48/apps\n\n"
