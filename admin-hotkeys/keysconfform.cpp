@@ -4,6 +4,7 @@
 #include "hotkeyfunctions.h"
 #include "selectcommanddialog.h"
 
+#include <vyrfilechooser.h>
 #include <vyrhelpmenu.h>
 #include <vyrpaths.h>
 #include <vyrsettings.h>
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -755,14 +755,13 @@ bool KeysConfForm::maybeSave()
 
 QString KeysConfForm::askFileName(bool forSaving)
 {
-    QFileDialog dialog(this, tr("Select hotkeys file"), GetVyrDir(VyrDirUserPlatform), QStringLiteral("*"));
-    dialog.setObjectName(QStringLiteral("hotkeysFileDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    VyrFileRequest request;
+    request.mode = forSaving ? VyrFileRequest::SaveFile : VyrFileRequest::ExistingFile;
+    request.title = tr("Select hotkeys file");
+    request.directory = GetVyrDir(VyrDirUserPlatform);
+    request.filter = QStringLiteral("*");
+    request.nonNative = true;
+    return vyrChooseFile(this, request);
 }
 
 bool KeysConfForm::chooseNewFile()

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "selectcommanddialog.h"
 
+#include <vyrfilechooser.h>
 #include <vyrmenudialog.h>
 #include <vyrpaths.h>
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,17 +90,19 @@ void SelectCommandDialog::selectCommandFile()
     const QSize size = settings.value(QStringLiteral("fileDialogSize"), QSize(600, 400)).toSize();
 
     for (;;) {
-        QFileDialog dialog(this, tr("Open executable"), dir);
-        dialog.setObjectName(QStringLiteral("executableDialog"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setViewMode(QFileDialog::Detail);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.resize(size);
-        const bool chosen = dialog.exec() == QDialog::Accepted;
-        settings.setValue(QStringLiteral("fileDialogSize"), dialog.size());
-        if (!chosen || dialog.selectedFiles().isEmpty())
+        // Any typed name is accepted: a missing file gets its own question below.
+        VyrFileRequest request;
+        request.mode = VyrFileRequest::AnyFile;
+        request.title = tr("Open executable");
+        request.directory = dir;
+        request.nonNative = true;
+        request.detailView = true;
+        request.size = size;
+        const QString chosen = vyrChooseFile(this, request);
+        settings.setValue(QStringLiteral("fileDialogSize"), request.size);
+        if (chosen.isEmpty())
             return;
-        const QFileInfo file(dialog.selectedFiles().constFirst());
+        const QFileInfo file(chosen);
         const auto chooseAnother = [this](const QString &title, const QString &text) {
             return QMessageBox::warning(this, title, text, QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
         };

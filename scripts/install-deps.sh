@@ -15,7 +15,7 @@ packages=(
     libkf5xmlgui-dev extra-cmake-modules
     libsimpleini-dev libconfig++-dev libfontconfig-dev libfreetype-dev libdbusmenu-qt5-dev
     libpulse-dev libxcursor-dev libx11-dev
-    libxdamage-dev
+    libxdamage-dev libxext-dev
     libdbus-1-dev
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils

@@ -213,9 +213,11 @@ int runInteractive(MyApplication &app, int argc, char **argv)
         }
     }
 
-    window->show();
+    // A SIGTERM that comes as soon as the window shows must still end the
+    // loop normally, so the handler is in place first.
     s_app = &app;
     installTerminationHandler(app);
+    window->show();
     XSetIOErrorHandler(onXConnectionLost);
     std::atexit(storeGeometryAtExit);
     QObject::connect(&app, &MyApplication::messageReceived, window.get(), &ConfigDialog::messageReceived);

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrdesktopentryeditdialog.h"
 #include "vyrdesktopentry.h"
+#include "vyrfilechooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -251,8 +251,11 @@ void VyrDesktopEntryEditDialog::chooseIcon()
 {
     const QString current = d->icon->text().trimmed();
     const QString start = QFileInfo(current).isAbsolute() ? QFileInfo(current).absolutePath() : QString();
-    const QString file = QFileDialog::getOpenFileName(this, tr("Choose an icon"), start,
-                                                      tr("Images (*.png *.svg *.svgz *.xpm *.ico)"));
+    VyrFileRequest request;
+    request.title = tr("Choose an icon");
+    request.directory = start;
+    request.filter = tr("Images (*.png *.svg *.svgz *.xpm *.ico)");
+    const QString file = vyrChooseFile(this, request);
     if (file.isEmpty())
         return;
     d->icon->setText(file);
@@ -261,7 +264,9 @@ void VyrDesktopEntryEditDialog::chooseIcon()
 
 void VyrDesktopEntryEditDialog::chooseCommand()
 {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Choose a program"));
+    VyrFileRequest request;
+    request.title = tr("Choose a program");
+    const QString file = vyrChooseFile(this, request);
     if (file.isEmpty())
         return;
     // Exec quoting of the desktop entry format: a path with blanks or

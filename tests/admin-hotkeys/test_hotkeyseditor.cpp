@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "filechoices.h"
+#include "modalanswerer.h"
 #include "testenv.h"
 #include "wmrecorder.h"
 
@@ -19,7 +21,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,61 +29,11 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWindow>
 
-#include <functional>
-
 namespace {
-
-/**
- * Answers the modal dialogs the code under test opens, one handler per
- * dialog in order, and records the message boxes seen.
- */
-class ModalAnswers : public QObject
-{
-public:
-    ModalAnswers()
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start();
-    }
-    /// Presses @p button in the next message box.
-    void answer(QMessageBox::StandardButton button)
-    {
-        m_handlers.append([button](QWidget *w) {
-            if (auto *box = qobject_cast<QMessageBox *>(w))
-                box->button(button)->click();
-        });
-    }
-    void then(std::function<void(QWidget *)> handler) { m_handlers.append(std::move(handler)); }
-    QStringList boxes; ///< "title|text" of each message box
-    int pending() const { return m_handlers.size(); }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == m_last)
-            return;
-        m_last = modal;
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            boxes << box->windowTitle() + QLatin1Char('|') + box->text();
-        if (m_handlers.isEmpty()) {
-            // Not expected by the test: recorded above, then dismissed.
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-            return;
-        }
-        m_handlers.takeFirst()(modal);
-    }
-    QTimer m_timer;
-    QList<std::function<void(QWidget *)>> m_handlers;
-    QPointer<QWidget> m_last;
-};
 
 QTreeWidgetItem *rowOf(QTreeWidget *tree, const QString &function, int nth = 0)
 {
@@ -196,15 +147,15 @@ private Q_SLOTS:
         w.setFillWhenShown(true);
         QVERIFY(w.init(userKeyFilePath()));
         QVERIFY(vyrtest::writeFile(userKeyFilePath(), "garbage\n"));
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Ok);
         answers.answer(QMessageBox::Ok);
         w.show();
-        QTRY_COMPARE(answers.boxes, QStringList{QStringLiteral("Attention|Can't parse file:\n") + userKeyFilePath()});
+        QTRY_COMPARE(answers.boxes(), QStringList{QStringLiteral("Attention|Can't parse file:\n") + userKeyFilePath()});
         QCOMPARE(w.currentFile(), QString());
         w.fileChanged();
         w.fileSave();
-        QCOMPARE(answers.boxes.value(1), QStringLiteral("Error|Can't save in file "));
+        QCOMPARE(answers.boxes().value(1), QStringLiteral("Error|Can't save in file "));
         QCOMPARE(vyrtest::readFile(userKeyFilePath()), QByteArray("garbage\n"));
     }
 
@@ -232,10 +183,10 @@ private Q_SLOTS:
         QCOMPARE(w.editCommandAction->shortcut(), QKeySequence(Qt::Key_Return));
         QCOMPARE(w.deleteCommandAction->shortcut(), QKeySequence(Qt::Key_Delete));
         // Without an installed page the help entry says so instead of failing silently.
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Ok);
         qobject_cast<VyrHelpMenu *>(bar[1]->menu())->helpAction()->trigger();
-        QCOMPARE(answers.boxes.size(), 1);
+        QCOMPARE(answers.boxes().size(), 1);
     }
 
     void keyConflict_data()
@@ -256,14 +207,14 @@ private Q_SLOTS:
         rowOf(w.tree(), "VYRWM_EXIT")->setData(KeysConfForm::KeyColumn, Qt::UserRole, stored);
         QTreeWidgetItem *target = rowOf(w.tree(), "VYRWM_RESTART");
         select(w, target);
-        ModalAnswers answers;
+        ModalAnswerer answers;
         if (conflict)
             answers.answer(QMessageBox::Ok);
         w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+K")));
         if (conflict) {
-            QCOMPARE(answers.boxes.size(), 1);
-            QVERIFY(answers.boxes[0].startsWith(QStringLiteral("Whoopsie! Key conflict.|Ouch! The Ctrl+Alt+K key")));
-            QVERIFY(answers.boxes[0].contains(QStringLiteral("(exit vyr-wm)")));
+            QCOMPARE(answers.boxes().size(), 1);
+            QVERIFY(answers.boxes().at(0).startsWith(QStringLiteral("Whoopsie! Key conflict.|Ouch! The Ctrl+Alt+K key")));
+            QVERIFY(answers.boxes().at(0).contains(QStringLiteral("(exit vyr-wm)")));
             QCOMPARE(keyOf(target), QString());
             QCOMPARE(sourceOf(target), QString());
             QCOMPARE(w.keyWidget()->keySequence(), QKeySequence());
@@ -300,10 +251,10 @@ private Q_SLOTS:
         for (QTreeWidgetItemIterator it(again.tree()); *it; ++it)
             QVERIFY((*it)->text(0) != QLatin1String("Disable"));
         // Assigning the key again takes it off the list.
-        ModalAnswers answers;
+        ModalAnswerer answers;
         select(again, rowOf(again.tree(), "VYRWM_SWITCH_TASK"));
         again.setKey(QKeySequence(QStringLiteral("Alt+Tab")));
-        QCOMPARE(answers.boxes, QStringList());
+        QCOMPARE(answers.boxes(), QStringList());
         QCOMPARE(again.disabledKeys(), QStringList());
     }
 
@@ -378,13 +329,13 @@ private Q_SLOTS:
         QTreeWidgetItem *group = system->parent();
         select(w, system);
         {
-            ModalAnswers answers;
+            ModalAnswerer answers;
             answers.answer(QMessageBox::No);
             w.deleteCommand();
-            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Delete|Are you sure to delete this action?")});
+            QCOMPARE(answers.boxes(), QStringList{QStringLiteral("Delete|Are you sure to delete this action?")});
         }
         QCOMPARE(rowsWith(w.tree(), "VYRWM_LOCK"), 2);
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Yes);
         w.deleteCommand();
         QCOMPARE(rowsWith(w.tree(), "VYRWM_LOCK"), 1);
@@ -397,7 +348,7 @@ private Q_SLOTS:
     {
         KeysConfForm w;
         QVERIFY(w.init(userKeyFilePath()));
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.then([](QWidget *dialog) {
             dialog->findChild<QLineEdit *>(QStringLiteral("commandEdit"))->setText(QStringLiteral("firefox --new"));
             static_cast<QDialog *>(dialog)->accept();
@@ -432,7 +383,7 @@ private Q_SLOTS:
         const QString entry = GetVyrDir(VyrDirStartMenu) + QStringLiteral("/myapp.desktop");
         QVERIFY(vyrtest::writeFile(entry, "[Desktop Entry]\nType=Application\nName=My App\nExec=myapp --x %U\n"));
         SelectCommandDialog dialog;
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.then([entry](QWidget *w) {
             auto *menu = qobject_cast<VyrMenuDialog *>(w);
             QVERIFY(menu);
@@ -474,17 +425,14 @@ private Q_SLOTS:
         }
         SelectCommandDialog dialog;
         dialog.setCommand(QStringLiteral("old"));
-        ModalAnswers answers;
-        answers.then([file](QWidget *w) {
-            auto *files = qobject_cast<QFileDialog *>(w);
-            QVERIFY(files);
-            files->selectFile(file);
-            static_cast<QDialog *>(files)->accept();
-        });
+        FileChoices files;
+        files.choose(file);
+        ModalAnswerer answers;
         if (!box.isEmpty())
             answers.answer(QMessageBox::Cancel);
         dialog.findChild<QToolButton *>(QStringLiteral("selectCommandFileButton"))->click();
-        QCOMPARE(answers.boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(files.titles(), QStringList{QStringLiteral("Open executable")});
+        QCOMPARE(answers.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         QCOMPARE(dialog.command(), command.isEmpty() ? QStringLiteral("old") : command.arg(dir));
     }
 
@@ -514,10 +462,10 @@ private Q_SLOTS:
         QVERIFY(w.init(userKeyFilePath()));
         select(w, rowOf(w.tree(), "VYRWM_EXIT"));
         w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::No);
         w.fileRestore();
-        QCOMPARE(answers.boxes, QStringList{QStringLiteral("Save ?|All changes will be lost. Save them?")});
+        QCOMPARE(answers.boxes(), QStringList{QStringLiteral("Save ?|All changes will be lost. Save them?")});
         QCOMPARE(vyrtest::readFile(userKeyFilePath()), systemKeys);
         QCOMPARE(w.currentFile(), userKeyFilePath());
         QVERIFY(w.isModified());
@@ -541,33 +489,28 @@ private Q_SLOTS:
         w.setKey(QKeySequence(QStringLiteral("Ctrl+Alt+X")));
         QVERIFY(w.fileApplyAction->isEnabled());
         w.fileApply();
-        QVERIFY(recorder.waitForLines(1));
-        QCOMPARE(recorder.lines(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + userKeyFilePath()});
+        QCOMPARE(recorder.takeCommands(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + userKeyFilePath()});
         QVERIFY(!w.isModified());
         QVERIFY(!w.fileApplyAction->isEnabled());
         QVERIFY(entriesOf(userKeyFilePath()).contains(qMakePair(QByteArray("Ctrl|Alt|x"), QByteArray("VYRWM_EXIT"))));
 
         // Another file than the start file: the user is told which one the
         // window manager will use after a restart.
-        recorder.clear();
         const QString other = vyrtest::home() + QStringLiteral("/my keys; $(x)");
-        ModalAnswers answers;
-        answers.then([other](QWidget *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            QVERIFY(files);
-            files->selectFile(other);
-            static_cast<QDialog *>(files)->accept();
-        });
+        FileChoices files;
+        files.choose(other);
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Ok);
         w.fileSaveAs();
+        QCOMPARE(files.requests().size(), 1);
+        QCOMPARE(files.requests().at(0).mode, VyrFileRequest::SaveFile);
         QCOMPARE(w.currentFile(), other);
         QCOMPARE(w.windowTitle(), QStringLiteral("Vyr hotkeys editor - my keys; $(x)"));
         w.fileChanged();
         w.fileApply();
-        QCOMPARE(answers.boxes.size(), 1);
-        QVERIFY(answers.boxes[0].startsWith(QStringLiteral("Warning|You current file is \"") + other));
-        QVERIFY(recorder.waitForLines(1));
-        QCOMPARE(recorder.lines(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + other});
+        QCOMPARE(answers.boxes().size(), 1);
+        QVERIFY(answers.boxes().at(0).startsWith(QStringLiteral("Warning|You current file is \"") + other));
+        QCOMPARE(recorder.takeCommands(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL SCKeysFile ") + other});
         // The other file holds every row, the system's too.
         const auto entries = entriesOf(other);
         QVERIFY(entries.contains(qMakePair(QByteArray("Super|l"), QByteArray("VYRWM_LOCK"))));
@@ -590,10 +533,10 @@ private Q_SLOTS:
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadOther);
         {
             vyrtest::AsOrdinaryUser user;
-            ModalAnswers answers;
+            ModalAnswerer answers;
             answers.answer(QMessageBox::Ok);
             w.fileSave();
-            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Error|Can't save in file ") + file});
+            QCOMPARE(answers.boxes(), QStringList{QStringLiteral("Error|Can't save in file ") + file});
         }
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(w.isModified());
@@ -620,11 +563,11 @@ private Q_SLOTS:
             vyrtest::AsOrdinaryUser user;
             if (!user.active())
                 QSKIP("permission checks need root to drop privileges");
-            ModalAnswers answers;
+            ModalAnswerer answers;
             answers.answer(QMessageBox::Yes);
             answers.answer(QMessageBox::Ok);
             w.fileClose();
-            QCOMPARE(answers.boxes, (QStringList{QStringLiteral("Save ?|Save previous changes?"),
+            QCOMPARE(answers.boxes(), (QStringList{QStringLiteral("Save ?|Save previous changes?"),
                                                  QStringLiteral("Error|Can't save in file ") + file}));
             QVERIFY(w.isVisible());
             answers.answer(QMessageBox::Yes);
@@ -644,13 +587,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.fileChanged();
         {
-            ModalAnswers answers;
+            ModalAnswerer answers;
             answers.answer(QMessageBox::Cancel);
             w.fileClose();
-            QCOMPARE(answers.boxes, QStringList{QStringLiteral("Save ?|Save previous changes?")});
+            QCOMPARE(answers.boxes(), QStringList{QStringLiteral("Save ?|Save previous changes?")});
         }
         QVERIFY(w.isVisible());
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Cancel);
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
@@ -674,15 +617,14 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(bad, "no section here\n"));
         KeysConfForm w;
         QVERIFY(w.init(userKeyFilePath()));
-        ModalAnswers answers;
-        answers.then([bad](QWidget *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            files->selectFile(bad);
-            static_cast<QDialog *>(files)->accept();
-        });
+        FileChoices files;
+        files.choose(bad);
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Ok);
         w.fileOpen();
-        QCOMPARE(answers.boxes, QStringList{QStringLiteral("Attention|Can't parse file:\n") + bad});
+        QCOMPARE(files.requests().size(), 1);
+        QCOMPARE(files.requests().at(0).mode, VyrFileRequest::ExistingFile);
+        QCOMPARE(answers.boxes(), QStringList{QStringLiteral("Attention|Can't parse file:\n") + bad});
         QCOMPARE(w.currentFile(), userKeyFilePath());
         QCOMPARE(vyrtest::readFile(bad), QByteArray("no section here\n"));
     }
@@ -739,12 +681,12 @@ private Q_SLOTS:
         QFile::remove(userKeyFilePath());
         if (content != "-")
             QVERIFY(vyrtest::writeFile(file, content));
-        ModalAnswers answers;
+        ModalAnswerer answers;
         if (answer)
             answers.answer(QMessageBox::StandardButton(answer));
         std::unique_ptr<KeysConfForm> window;
         QCOMPARE(startHotkeysEditor(args, window), status);
-        QCOMPARE(answers.boxes, box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(answers.boxes(), box.isEmpty() ? QStringList() : QStringList{box});
         QCOMPARE(bool(window), status == -1);
         if (content != "-")
             QCOMPARE(vyrtest::readFile(file), content);
@@ -764,12 +706,12 @@ private Q_SLOTS:
                                        | QFileDevice::ExeOther);
         const QString file = dir + QStringLiteral("/keys");
         vyrtest::AsOrdinaryUser user;
-        ModalAnswers answers;
+        ModalAnswerer answers;
         answers.answer(QMessageBox::Yes);
         answers.answer(QMessageBox::Ok);
         std::unique_ptr<KeysConfForm> window;
         QCOMPARE(startHotkeysEditor({file}, window), 3);
-        QCOMPARE(answers.boxes.value(1), QStringLiteral("Attention|Can't open/create file:\n") + file);
+        QCOMPARE(answers.boxes().value(1), QStringLiteral("Attention|Can't open/create file:\n") + file);
     }
 
     void commandLine()
@@ -799,5 +741,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestHotkeysEditor)
+VYR_TEST_MAIN_OWN_DISPLAY(TestHotkeysEditor)
 #include "test_hotkeyseditor.moc"

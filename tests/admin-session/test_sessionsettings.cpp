@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "dialogtesthelpers.h"
+#include "modalanswerer.h"
 #include "testenv.h"
+#include "wmrecorder.h"
 
 #include "sessionsettingsdialog.h"
 #include "myapplication.h"
@@ -33,7 +34,7 @@ private:
     }
     QStringList commandsSent()
     {
-        return takeCommands(m_recorder);
+        return m_recorder.takeCommands();
     }
     QString stored(const QString &key) const
     {
@@ -81,14 +82,14 @@ private Q_SLOTS:
     // writes all eight keys, announces seven and warns about session management.
     void missingFile()
     {
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         SessionSettingsDialog dialog;
-        QCOMPARE(answerer.titles, QStringList{"Error"});
-        QCOMPARE(answerer.texts, QStringList{QStringLiteral("Can't open '%1'").arg(m_path)});
+        QCOMPARE(answerer.titles(), QStringList{"Error"});
+        QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Can't open '%1'").arg(m_path)});
         QVERIFY(dialog.save());
-        QCOMPARE(answerer.texts.value(1),
+        QCOMPARE(answerer.texts().value(1),
                  QStringLiteral("Activation of session management will be done after relogin only"));
-        QCOMPARE(answerer.titles.value(1), QStringLiteral("Attention"));
+        QCOMPARE(answerer.titles().value(1), QStringLiteral("Attention"));
         QCOMPARE(commandsSent(), (QStringList{
                                      "VYRWM_UPDATE_VAL UseExitDialog true",
                                      "VYRWM_UPDATE_VAL UseConfirmDialog true",
@@ -154,7 +155,7 @@ private Q_SLOTS:
         QFETCH(QString, storedValue);
         QFETCH(QStringList, boxes);
         vyrtest::writeFile(m_path, file);
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         SessionSettingsDialog dialog;
         QVERIFY(!okEnabled(dialog));
         if (!control.isEmpty()) {
@@ -162,7 +163,7 @@ private Q_SLOTS:
             QVERIFY(okEnabled(dialog));
         }
         QVERIFY(dialog.save());
-        QCOMPARE(answerer.texts, boxes);
+        QCOMPARE(answerer.texts(), boxes);
         QCOMPARE(commandsSent(), commands);
         QCOMPARE(stored(key), storedValue);
         // Comments, unknown keys and other sections survive.
@@ -200,7 +201,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, mustKeep);
         vyrtest::writeFile(m_path, file);
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         SessionSettingsDialog dialog;
         if (file.size() > 10000)
             QCOMPARE(dialog.findChild<QLineEdit *>("excludeAppsEdit")->text().size(), 10000);
@@ -227,12 +228,12 @@ private Q_SLOTS:
         vyrtest::AsOrdinaryUser nobody;
         if (!nobody.active())
             QSKIP("permission checks need root to drop privileges");
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         SessionSettingsDialog dialog;
         edit(dialog, "remoteUserEdit", "bob");
         QVERIFY(!dialog.save());
-        QCOMPARE(answerer.titles, QStringList{"Error"});
-        QVERIFY(answerer.texts.constFirst().contains(m_path));
+        QCOMPARE(answerer.titles(), QStringList{"Error"});
+        QVERIFY(answerer.texts().constFirst().contains(m_path));
         QVERIFY(okEnabled(dialog));
         QCOMPARE(commandsSent(), QStringList());
         QCOMPARE(vyrtest::readFile(m_path), fullFile());
@@ -248,12 +249,12 @@ private Q_SLOTS:
             vyrtest::AsOrdinaryUser nobody;
             if (!nobody.active())
                 QSKIP("permission checks need root to drop privileges");
-            MessageBoxAnswerer answerer;
+            ModalAnswerer answerer(QMessageBox::Escape);
             SessionSettingsDialog dialog;
             edit(dialog, "remoteUserEdit", "bob");
             QVERIFY(!dialog.save());
             const QString cannotOpen = QStringLiteral("Can't open '%1'").arg(m_path);
-            QCOMPARE(answerer.texts, (QStringList{cannotOpen, cannotOpen})); // at load and at save
+            QCOMPARE(answerer.texts(), (QStringList{cannotOpen, cannotOpen})); // at load and at save
             QCOMPARE(commandsSent(), QStringList());
         }
         QCOMPARE(vyrtest::readFile(m_path), fullFile());
@@ -277,10 +278,10 @@ private Q_SLOTS:
         SessionSettingsDialog dialog;
         dialog.show();
         edit(dialog, "remoteUserEdit", "bob");
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         answerer.answer(QMessageBox::StandardButton(answer));
         dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
-        QCOMPARE(answerer.texts, QStringList{"Save changes?"});
+        QCOMPARE(answerer.texts(), QStringList{"Save changes?"});
         QCOMPARE(!dialog.isVisible(), closed);
         QCOMPARE(stored("RemoteUserName"), storedUser);
     }

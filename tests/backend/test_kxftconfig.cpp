@@ -21,39 +21,6 @@ Q_DECLARE_METATYPE(KXftConfig::Mode)
 
 namespace {
 // What this process writes to standard error while the object lives.
-class StderrCapture
-{
-public:
-    StderrCapture()
-        : m_file(std::tmpfile())
-    {
-        std::fflush(stderr);
-        m_saved = ::dup(2);
-        ::dup2(::fileno(m_file), 2);
-    }
-    ~StderrCapture() { take(); }
-    QByteArray take()
-    {
-        if (m_saved < 0)
-            return m_text;
-        std::fflush(stderr);
-        ::dup2(m_saved, 2);
-        ::close(m_saved);
-        m_saved = -1;
-        std::rewind(m_file);
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
-            m_text.append(buffer, int(n));
-        std::fclose(m_file);
-        return m_text;
-    }
-
-private:
-    std::FILE *m_file;
-    int m_saved = -1;
-    QByteArray m_text;
-};
 
 const QByteArray s_emptyConfig = QByteArrayLiteral("<?xml version=\"1.0\"?>\n<fontconfig/>\n");
 
@@ -302,7 +269,7 @@ private Q_SLOTS:
                                    "<?xml version=\"1.0\"?>\n<fontconfig>\n" + s_alias
                                        + " <match target=\"font\"><edit name=\"antialias\" mode=\"assign\">"
                                          "<bool>true</bool></edit></match>\n</fontconfig>\n"));
-        StderrCapture err;
+        vyrtest::StderrCapture err;
         QVERIFY(config.apply());
         QCOMPARE(err.take(), QByteArray("vyr-admin-theme: font config file was rewritten since we last read!\n"));
 
@@ -313,7 +280,7 @@ private Q_SLOTS:
 
         // Our own write is no outside change.
         config.setHintStyle(KXftConfig::Hint::Full);
-        StderrCapture quiet;
+        vyrtest::StderrCapture quiet;
         QVERIFY(config.apply());
         QCOMPARE(quiet.take(), QByteArray());
     }

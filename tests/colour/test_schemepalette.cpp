@@ -34,39 +34,6 @@ QStringList trolltechList(const QString &key)
 }
 
 /// Captures what the code under test prints to standard error.
-class StderrCapture
-{
-public:
-    StderrCapture()
-    {
-        std::fflush(stderr);
-        m_saved = ::dup(2);
-        m_file = std::tmpfile();
-        ::dup2(::fileno(m_file), 2);
-    }
-    ~StderrCapture() { text(); }
-    QByteArray text()
-    {
-        if (m_saved >= 0) {
-            std::fflush(stderr);
-            ::dup2(m_saved, 2);
-            ::close(m_saved);
-            m_saved = -1;
-            std::rewind(m_file);
-            char buffer[4096];
-            size_t got;
-            while ((got = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
-                m_text.append(buffer, int(got));
-            std::fclose(m_file);
-        }
-        return m_text;
-    }
-
-private:
-    int m_saved = -1;
-    FILE *m_file = nullptr;
-    QByteArray m_text;
-};
 }
 
 class TestSchemePalette : public QObject
@@ -219,8 +186,7 @@ private Q_SLOTS:
         const QByteArray original = "[Colors:Selection]\nBackgroundNormal=200,10,20\n"
                                     "[Colors:View]\nBackgroundNormal=250,250,250\n";
         vyrtest::writeFile(scheme, original);
-        const QDateTime before = QFileInfo(scheme).lastModified();
-        QTest::qWait(20);
+        const vyrtest::FileState before = vyrtest::fileState(scheme);
 
         QVERIFY(applyColourScheme(scheme, QColor("#1469c8"), QColor("#ffffff")));
 
@@ -251,7 +217,7 @@ private Q_SLOTS:
             QCOMPARE(view.readEntry("DecorationHover", QString()), CreateShadeColor(focus, 0.2));
             // A scheme that is not generated is never written.
             QCOMPARE(vyrtest::readFile(scheme), original);
-            QCOMPARE(QFileInfo(scheme).lastModified(), before);
+            QCOMPARE(vyrtest::fileState(scheme), before);
         }
     }
 
@@ -277,9 +243,9 @@ private Q_SLOTS:
         QByteArray err;
         {
             vyrtest::AsOrdinaryUser user;
-            StderrCapture capture;
+            vyrtest::StderrCapture capture;
             ok = applyColourScheme(schemePath(QStringLiteral("User.colors")), QColor("#1469c8"), QColor("#ffffff"));
-            err = capture.text();
+            err = capture.take();
         }
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QVERIFY(!ok);
@@ -328,9 +294,9 @@ private Q_SLOTS:
             vyrtest::writeFile(configPath(QStringLiteral("picom.conf")), picom);
         if (!compton.isNull())
             vyrtest::writeFile(configPath(QStringLiteral("compton.conf")), compton);
-        StderrCapture capture;
+        vyrtest::StderrCapture capture;
         setCompositorShadowColor(QStringLiteral("#5A91BD"));
-        const QByteArray err = capture.text();
+        const QByteArray err = capture.take();
         QCOMPARE(QFile::exists(configPath(QStringLiteral("picom.conf"))), !picomAfter.isNull());
         QCOMPARE(QFile::exists(configPath(QStringLiteral("compton.conf"))), !comptonAfter.isNull());
         if (!picomAfter.isNull())
@@ -347,10 +313,9 @@ private Q_SLOTS:
     {
         const QString path = configPath(QStringLiteral("picom.conf"));
         vyrtest::writeFile(path, "shadow-color = \"#F34444\";\n");
-        const QDateTime before = QFileInfo(path).lastModified();
-        QTest::qWait(20);
+        const vyrtest::FileState before = vyrtest::fileState(path);
         QVERIFY(setCompositorShadowColor(QStringLiteral("#F34444")));
-        QCOMPARE(QFileInfo(path).lastModified(), before);
+        QCOMPARE(vyrtest::fileState(path), before);
     }
 
     void shadowColourOfAnotherTypeBecomesAString()

@@ -278,13 +278,12 @@ private Q_SLOTS:
     void linkWithoutChangesLeavesFileAlone()
     {
         vyrtest::writeFile(themePath(), "[Variables]\nTitlebarColor=BackgroundColor\n");
-        const QDateTime before = QFileInfo(themePath()).lastModified();
-        QTest::qWait(20);
+        const vyrtest::FileState before = vyrtest::fileState(themePath());
         {
             ThemeSettings theme(themePath());
             QVERIFY(linkWmColoursToPalette(&theme, true));
         }
-        QCOMPARE(QFileInfo(themePath()).lastModified(), before);
+        QCOMPARE(vyrtest::fileState(themePath()), before);
     }
 
     void tables()

@@ -14,6 +14,7 @@
 #include <QDBusConnection>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <X11/Xatom.h>
@@ -47,36 +48,50 @@ private:
         return env;
     }
 
+    /// Runs xdotool on the test's display while the exporter keeps answering.
     bool xdotool(const QStringList &args) const
     {
         QProcess process;
         process.setProcessEnvironment(environment());
         process.start(QStringLiteral("xdotool"), args);
-        return process.waitForFinished(10000) && process.exitCode() == 0;
+        return xwin::waitServing(process, 10000) == 0;
     }
 
-    /// Starts the program and waits until its menu is on the screen.
+    /// What the program has written to standard error so far, left unread.
+    static QByteArray peekError(QProcess &process)
+    {
+        process.setReadChannel(QProcess::StandardError);
+        const QByteArray err = process.peek(1 << 20);
+        process.setReadChannel(QProcess::StandardOutput);
+        return err;
+    }
+
+    /// Starts the program and waits until its menu is on the screen where
+    /// the program puts it: shown first, it is moved then, which the program
+    /// reports ("move to X Y", in device-independent pixels).
     unsigned long start(QProcess &process, const QStringList &args, const QByteArray &scale = "1")
     {
         process.setProcessEnvironment(environment(scale));
         process.start(vyrtest::programPath(QStringLiteral("vyr-dbus-menu")), args);
         if (!process.waitForStarted(5000))
             return 0;
-        QDeadlineTimer deadline(15000);
-        QRect last;
-        while (!deadline.hasExpired() && process.state() == QProcess::Running) {
-            // The event loop runs meanwhile: the exporter answers from here.
-            QTest::qWait(20);
-            const unsigned long window = xwin::findViewable(m_dpy, s_class);
-            if (!window)
-                continue;
-            // Shown first, moved a moment later: wait until it stays put.
-            const QRect now = xwin::geometry(m_dpy, window);
-            if (now == last)
-                return window;
-            last = now;
-            QTest::qWait(100);
-        }
+        static const QRegularExpression moved(QStringLiteral("move to (-?\\d+) (-?\\d+),"));
+        const int ratio = scale.toInt();
+        unsigned long window = 0;
+        // The event loop runs meanwhile: the exporter answers from here.
+        const bool placed = QTest::qWaitFor(
+            [&] {
+                if (process.state() != QProcess::Running)
+                    return true;
+                const QRegularExpressionMatch match = moved.match(QString::fromLocal8Bit(peekError(process)));
+                window = match.hasMatch() ? xwin::findViewable(m_dpy, s_class) : 0;
+                return window
+                    && xwin::geometry(m_dpy, window).topLeft()
+                    == QPoint(match.captured(1).toInt(), match.captured(2).toInt()) * ratio;
+            },
+            15000);
+        if (placed && window && process.state() == QProcess::Running)
+            return window;
         qWarning() << "no menu window; exit" << process.exitCode() << process.readAllStandardError();
         return 0;
     }
@@ -163,8 +178,12 @@ private Q_SLOTS:
         QProcess process;
         QVERIFY(start(process, args(300, 500, path)));
         for (const QString &key : keys) {
+            const int menus = xwin::allViewable(m_dpy, s_class).size();
             QVERIFY(xdotool({QStringLiteral("key"), key}));
-            QTest::qWait(50);
+            // A submenu fetches its items from this process before it shows;
+            // the keys after it are for the submenu.
+            if (key == QLatin1String("Right"))
+                QTRY_COMPARE(xwin::allViewable(m_dpy, s_class).size(), menus + 1);
         }
         QCOMPARE(finish(process), 0);
         // The click reached the application before the program ended.

@@ -18,6 +18,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/sync.h>
 
 #include <csignal>
 #include <memory>
@@ -128,8 +129,22 @@ public:
     /// Sends SIGTERM and returns the exit status (-1 when it did not end normally).
     int terminate(int timeoutMs = 10000)
     {
+        // The window may show before the program handles the signal, which
+        // would end it at once, before it stores anything.
+        if (!QTest::qWaitFor([this] { return catchesTerm(); }, timeoutMs))
+            qWarning("the program does not handle SIGTERM");
         m_process.terminate();
         return finish(timeoutMs);
+    }
+    /// Whether the program has a handler for SIGTERM (or has ended).
+    bool catchesTerm()
+    {
+        const QByteArray status = vyrtest::readFile(QStringLiteral("/proc/%1/status").arg(m_process.processId()));
+        for (const QByteArray &line : status.split('\n')) {
+            if (line.startsWith("SigCgt:"))
+                return line.mid(7).trimmed().toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1));
+        }
+        return m_process.state() != QProcess::Running;
     }
     int finish(int timeoutMs = 10000)
     {
@@ -156,13 +171,60 @@ struct XConnection {
     Display *dpy;
 };
 
+/**
+ * Resizes @p window as a window manager does and waits until its program
+ * has taken the new size: with _NET_WM_SYNC_REQUEST, the program sets its
+ * sync counter to the value of the request once it has handled the
+ * configure event after it and painted.
+ */
+bool resizeAndSync(Display *dpy, Window window, int width, int height)
+{
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (!XSyncQueryExtension(dpy, &eventBase, &errorBase) || !XSyncInitialize(dpy, &major, &minor))
+        return false;
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    if (XGetWindowProperty(dpy, window, XInternAtom(dpy, "_NET_WM_SYNC_REQUEST_COUNTER", False), 0, 1, False,
+                           XA_CARDINAL, &type, &format, &count, &after, &data) != Success
+        || !data)
+        return false;
+    const XSyncCounter counter = *reinterpret_cast<unsigned long *>(data);
+    XFree(data);
+    if (count != 1)
+        return false;
+    static long serial = 4000;
+    XEvent request = {};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = window;
+    request.xclient.message_type = XInternAtom(dpy, "WM_PROTOCOLS", False);
+    request.xclient.format = 32;
+    request.xclient.data.l[0] = long(XInternAtom(dpy, "_NET_WM_SYNC_REQUEST", False));
+    request.xclient.data.l[1] = CurrentTime;
+    request.xclient.data.l[2] = ++serial;
+    request.xclient.data.l[3] = 0;
+    XSendEvent(dpy, window, False, NoEventMask, &request);
+    XResizeWindow(dpy, window, unsigned(width), unsigned(height));
+    XSync(dpy, False);
+    return QTest::qWaitFor(
+        [&] {
+            XSyncValue value;
+            return XSyncQueryCounter(dpy, counter, &value) && XSyncValueLow32(value) == unsigned(serial);
+        },
+        15000);
+}
+
 /// Vertical centre of the highlighted entry of the page list in @p window.
 int highlightedListRow(Display *dpy, Window window)
 {
     // Parts of the window that another one covers would not be captured.
     XRaiseWindow(dpy, window);
     XSync(dpy, False);
-    QTest::qWait(50);
     const QImage image = QGuiApplication::primaryScreen()->grabWindow(WId(window)).toImage();
     // The list is at the left; its selected entry is the only saturated blue there.
     int first = -1;
@@ -215,12 +277,8 @@ private:
             return -1;
         int centre = -1;
         // The first paint may not have happened yet.
-        QElapsedTimer timer;
-        timer.start();
-        while (centre < 0 && timer.elapsed() < 5000) {
-            QTest::qWait(100);
-            centre = highlightedListRow(m_x.dpy, window);
-        }
+        if (!QTest::qWaitFor([&] { return (centre = highlightedListRow(m_x.dpy, window)) >= 0; }, 15000))
+            qWarning("no highlighted entry in the page list");
         program.terminate();
         return centre;
     }
@@ -487,9 +545,7 @@ private Q_SLOTS:
         QVERIFY(XGetWindowAttributes(m_x.dpy, window, &attributes));
         QCOMPARE(QSize(attributes.width, attributes.height), QSize(811, 613));
         // The user makes it larger.
-        XResizeWindow(m_x.dpy, window, 900, 700);
-        XSync(m_x.dpy, False);
-        QTest::qWait(300);
+        QVERIFY(resizeAndSync(m_x.dpy, window, 900, 700));
         QCOMPARE(program.terminate(), 0);
         QSettings stored(geometryConf(), QSettings::IniFormat);
         QCOMPARE(stored.value(QStringLiteral("width")).toInt(), 900);
@@ -610,5 +666,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestAdminThemeRun)
+VYR_TEST_MAIN_OWN_DISPLAY(TestAdminThemeRun)
 #include "test_admintheme_run.moc"

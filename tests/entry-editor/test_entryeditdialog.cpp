@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "filechoices.h"
 #include "testenv.h"
 
 #include <vyrdesktopentryeditdialog.h>
@@ -8,10 +9,8 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -232,20 +231,10 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(path(program), "#!/bin/sh\n"));
         VyrDesktopEntryEditDialog dialog;
         QVERIFY(dialog.setDesktopEntryPath(path(QStringLiteral("app.desktop")), true));
-        bool answered = false;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!files)
-                return;
-            answered = true;
-            // Typed as a user would: the list of a new directory may still be loading.
-            files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path(program));
-            static_cast<QDialog *>(files)->accept();
-        });
-        poll.start(20);
+        FileChoices files;
+        files.choose(path(program));
         field<QToolButton>(dialog, "commandBrowse")->click();
-        QVERIFY(answered);
+        QCOMPARE(files.pending(), 0);
         QCOMPARE(text(dialog, "command"), exec.arg(m_dir));
     }
 

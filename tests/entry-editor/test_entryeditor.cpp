@@ -47,12 +47,7 @@ private:
     {
         xwin::xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(window)});
         xwin::xdotool({QStringLiteral("key"), key});
-        if (!process.waitForFinished(15000)) {
-            process.kill();
-            process.waitForFinished();
-            return -1;
-        }
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        return xwin::waitServing(process);
     }
 
 private Q_SLOTS:
@@ -192,5 +187,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestEntryEditor)
+VYR_TEST_MAIN_OWN_DISPLAY(TestEntryEditor)
 #include "test_entryeditor.moc"

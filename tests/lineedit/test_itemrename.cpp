@@ -7,6 +7,7 @@
 #include <itemrename.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
 #include <QSignalSpy>
@@ -362,13 +363,18 @@ private Q_SLOTS:
     {
         ItemEditor editor;
         QSignalSpy finished(&editor, &ItemEditor::finished);
-        editor.setIdleTimeout(300);
-        // A key press restarts the wait.
-        QTest::qWait(200);
+        editor.setIdleTimeout(500);
+        // Time passes with the event loop stopped, so the first wait cannot
+        // end before the key press, however late the sleep returns.
+        QTest::qSleep(400);
+        QElapsedTimer sinceKey;
+        sinceKey.start();
         QTest::keyClick(&editor, Qt::Key_B);
-        QTest::qWait(200);
-        QCOMPARE(finished.count(), 0);
-        QVERIFY(finished.wait(2000));
+        QVERIFY(finished.wait(5000));
+        // A key press restarts the wait: the first one would have ended
+        // about 100 ms after the key (coarse timers may fire 5 % early).
+        QVERIFY2(sinceKey.elapsed() >= 450, qPrintable(QString::number(sinceKey.elapsed())));
+        QCOMPARE(finished.count(), 1);
         QCOMPARE(int(editor.result()), int(ItemEditor::Editing));
     }
 

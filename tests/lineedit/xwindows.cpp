@@ -12,22 +12,22 @@
 
 namespace xwin {
 
-unsigned long findViewable(Display *dpy, const QByteArray &resourceName)
+QList<unsigned long> allViewable(Display *dpy, const QByteArray &resourceName)
 {
     Window root, parent;
     Window *children = nullptr;
     unsigned int count = 0;
-    unsigned long found = 0;
+    QList<unsigned long> found;
     if (!XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count))
-        return 0;
-    for (unsigned int i = 0; i < count && !found; ++i) {
+        return found;
+    for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(dpy, children[i], &attributes) || attributes.map_state != IsViewable)
             continue;
         XClassHint hint = {nullptr, nullptr};
         if (XGetClassHint(dpy, children[i], &hint)) {
             if (hint.res_name && resourceName == hint.res_name)
-                found = children[i];
+                found << children[i];
             XFree(hint.res_name);
             XFree(hint.res_class);
         }
@@ -35,6 +35,11 @@ unsigned long findViewable(Display *dpy, const QByteArray &resourceName)
     if (children)
         XFree(children);
     return found;
+}
+
+unsigned long findViewable(Display *dpy, const QByteArray &resourceName)
+{
+    return allViewable(dpy, resourceName).value(0);
 }
 
 QRect geometry(Display *dpy, unsigned long window)
@@ -107,7 +112,9 @@ QString title(Display *dpy, unsigned long window)
 
 bool xdotool(const QStringList &args)
 {
-    return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    return waitServing(process) == 0;
 }
 
 int waitServing(QProcess &process, int timeoutMs)

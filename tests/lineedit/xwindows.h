@@ -14,6 +14,8 @@ typedef struct _XDisplay Display;
 namespace xwin {
 /// The viewable top-level window whose WM_CLASS name is @p resourceName, or 0.
 unsigned long findViewable(Display *dpy, const QByteArray &resourceName);
+/// All of them, bottom to top.
+QList<unsigned long> allViewable(Display *dpy, const QByteArray &resourceName);
 /// Geometry in root coordinates.
 QRect geometry(Display *dpy, unsigned long window);
 unsigned long inputFocus(Display *dpy);
@@ -22,7 +24,10 @@ QList<long> cardinals(Display *dpy, unsigned long window, const char *property);
 /// WM_TRANSIENT_FOR, 0 when unset.
 unsigned long transientFor(Display *dpy, unsigned long window);
 QString title(Display *dpy, unsigned long window);
-/// Runs xdotool with @p args on DISPLAY; true on exit status 0.
+/**
+ * Runs xdotool with @p args on DISPLAY; true on exit status 0. This
+ * process's event loop keeps running meanwhile, as in waitServing().
+ */
 bool xdotool(const QStringList &args);
 /**
  * Waits for @p process to end while this process's event loop keeps

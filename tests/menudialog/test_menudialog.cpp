@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "dialogtesthelpers.h"
+#include "modalanswerer.h"
 #include "testenv.h"
 
 #include "vyrdesktopentry.h"
@@ -142,11 +142,11 @@ private Q_SLOTS:
         dialog.show();
         dialog.view()->showAndSelect(m_dir + "/edit.desktop");
         find<QCheckBox>(dialog, "hiddenCheck")->setChecked(true);
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         answerer.answer(QMessageBox::StandardButton(answer));
         dialog.buttonBox()->button(QDialogButtonBox::Close)->click();
         QCOMPARE(answerer.count(), 1);
-        QCOMPARE(answerer.texts.constFirst(), QStringLiteral("Save changes?"));
+        QCOMPARE(answerer.texts().constFirst(), QStringLiteral("Save changes?"));
         QCOMPARE(!dialog.isVisible(), closed);
         VyrDesktopEntry edit(m_dir + "/edit.desktop");
         QVERIFY(edit.load());
@@ -165,10 +165,10 @@ private Q_SLOTS:
         dialog.show();
         dialog.view()->showAndSelect(m_dir + "/edit.desktop");
         find<QCheckBox>(dialog, "hiddenCheck")->setChecked(true);
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         dialog.buttonBox()->button(QDialogButtonBox::Ok)->click();
-        QCOMPARE(answerer.titles, QStringList{"Error"});
-        QVERIFY(answerer.texts.constFirst().contains("edit.desktop"));
+        QCOMPARE(answerer.titles(), QStringList{"Error"});
+        QVERIFY(answerer.texts().constFirst().contains("edit.desktop"));
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.isModified());
     }
@@ -197,7 +197,8 @@ private Q_SLOTS:
     {
         VyrMenuDialog dialog(m_dir, 32, true, true);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // The focus reaches the tree once its window is active.
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.view()->setFocus();
         QTRY_VERIFY(dialog.view()->currentItem());
         QCOMPARE(dialog.view()->currentItem()->text(0), QStringLiteral("Edit"));

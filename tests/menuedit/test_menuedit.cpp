@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "dialogtesthelpers.h"
+#include "modalanswerer.h"
 #include "testenv.h"
+#include "wmrecorder.h"
 
 #include "menueditor.h"
 #include "vyrautostart.h"
@@ -73,7 +74,7 @@ private Q_SLOTS:
         QFile::remove(log());
         // Never the real killall: this one only writes down what it was asked.
         vyrtest::writeScript("killall", "#!/bin/sh\necho \"killall $*\" >> '" + log().toUtf8() + "'\n");
-        takeCommands(m_recorder);
+        m_recorder.takeCommands();
     }
 
     void arguments_data()
@@ -109,7 +110,7 @@ private Q_SLOTS:
         vyrtest::writeFile(toolbar() + "/.directory", "[Desktop Entry]\nType=Directory\n");
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(vyrtest::home());
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         MenuEditor editor;
         const int status = editor.prepare(args);
         QDir::setCurrent(oldCurrent);
@@ -138,11 +139,11 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(bool, created);
         const QString dir = vyrtest::home() + "/new menu/sub";
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         answerer.answer(QMessageBox::StandardButton(answer));
         MenuEditor editor;
         QCOMPARE(editor.prepare({dir + "/entry.desktop"}), status);
-        QCOMPARE(answerer.texts, QStringList{QStringLiteral("Directory %1 doesn't exist. Create?").arg(dir)});
+        QCOMPARE(answerer.texts(), QStringList{QStringLiteral("Directory %1 doesn't exist. Create?").arg(dir)});
         QCOMPARE(QFileInfo(dir).isDir(), created);
     }
 
@@ -155,12 +156,12 @@ private Q_SLOTS:
         vyrtest::AsOrdinaryUser nobody;
         if (!nobody.active())
             QSKIP("permission checks need root to drop privileges");
-        MessageBoxAnswerer answerer;
+        ModalAnswerer answerer(QMessageBox::Escape);
         answerer.answer(QMessageBox::Yes);
         MenuEditor editor;
         QCOMPARE(editor.prepare({parent + "/menu/"}), int(MenuEditor::CannotCreate));
-        QCOMPARE(answerer.titles, (QStringList{"Warning", "Error"}));
-        QCOMPARE(answerer.texts.value(1), QStringLiteral("Can't create directory %1").arg(parent + "/menu"));
+        QCOMPARE(answerer.titles(), (QStringList{"Warning", "Error"}));
+        QCOMPARE(answerer.texts().value(1), QStringLiteral("Can't create directory %1").arg(parent + "/menu"));
     }
 
     // Accepting the toolbar with the classic menu turned on hides the
@@ -179,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(hidden(toolbar() + "/start.desktop"));
         QCOMPARE(themeValue("UseStartButton"), QStringLiteral("true"));
         QCOMPARE(themeValue("Other"), QStringLiteral("kept"));
-        QCOMPARE(takeCommands(m_recorder), QStringList{"VYRWM_UPDATE_VAL UseStartButton true"});
+        QCOMPARE(m_recorder.takeCommands(), QStringList{"VYRWM_UPDATE_VAL UseStartButton true"});
         QCOMPARE(programLog(), QByteArray());
     }
 
@@ -207,7 +208,7 @@ private Q_SLOTS:
         QCOMPARE(editor.classicMenuCheck()->isEnabled(), enabled);
         accept(editor);
         QCOMPARE(themeValue("UseStartButton").toLower(), QStringLiteral("true"));
-        QCOMPARE(takeCommands(m_recorder), commands);
+        QCOMPARE(m_recorder.takeCommands(), commands);
         QCOMPARE(programLog(), QByteArray());
     }
 
@@ -244,7 +245,7 @@ private Q_SLOTS:
         QVERIFY(order.load());
         QCOMPARE(order.sortOrder().value(0), QStringLiteral("start.desktop"));
         QVERIFY(!QFile::exists(vyrtest::sandboxRoot() + "/pwned"));
-        QCOMPARE(takeCommands(m_recorder), QStringList{"VYRWM_UPDATE_VAL UseStartButton false"});
+        QCOMPARE(m_recorder.takeCommands(), QStringList{"VYRWM_UPDATE_VAL UseStartButton false"});
         QTRY_COMPARE(programLog(), QByteArray("vyr-start-menu --hide\n"));
         QVERIFY(vyrIsAutostartEnabled("vyr-start-menu"));
         QVERIFY(!vyrIsAutostartEnabled("vyr-start-panel"));
@@ -304,7 +305,7 @@ private Q_SLOTS:
         QVERIFY(!vyrIsAutostartEnabled("vyr-start-menu"));
         QVERIFY(hidden(toolbar() + "/start.desktop"));
         QCOMPARE(programLog(), QByteArray("killall vyr-start-menu\n"));
-        QCOMPARE(takeCommands(m_recorder), QStringList{"VYRWM_UPDATE_VAL UseStartButton true"});
+        QCOMPARE(m_recorder.takeCommands(), QStringList{"VYRWM_UPDATE_VAL UseStartButton true"});
     }
 
     void tooltipsOnly()
@@ -317,7 +318,7 @@ private Q_SLOTS:
         accept(editor);
         QCOMPARE(themeValue("TooltipEnabledInStartMenu"), QStringLiteral("true"));
         QCOMPARE(themeValue("UseStartButton"), QStringLiteral("false"));
-        QCOMPARE(takeCommands(m_recorder), QStringList{"VYRWM_UPDATE_VAL TooltipEnabledInStartMenu true"});
+        QCOMPARE(m_recorder.takeCommands(), QStringList{"VYRWM_UPDATE_VAL TooltipEnabledInStartMenu true"});
     }
 
     // A rejected dialog writes nothing but the geometry.
@@ -335,7 +336,7 @@ private Q_SLOTS:
         QCOMPARE(editor.run(), 0);
         QCOMPARE(vyrtest::readFile(themeFile()), theme);
         QVERIFY(!QFile::exists(toolbar()));
-        QCOMPARE(takeCommands(m_recorder), QStringList());
+        QCOMPARE(m_recorder.takeCommands(), QStringList());
         QCOMPARE(programLog(), QByteArray());
         QSettings settings;
         settings.beginGroup("Main");
@@ -373,5 +374,5 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestMenuEdit)
+VYR_TEST_MAIN_OWN_DISPLAY(TestMenuEdit)
 #include "test_menuedit.moc"

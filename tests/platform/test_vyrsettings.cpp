@@ -127,11 +127,10 @@ private Q_SLOTS:
     {
         const QString file = path(QStringLiteral("same.themerc"));
         QVERIFY(vyrtest::writeFile(file, "[Variables]\nA=1\n"));
-        const QDateTime before = QFileInfo(file).lastModified();
-        QTest::qSleep(20);
+        const vyrtest::FileState before = vyrtest::fileState(file);
         VyrSettings settings(file);
         QVERIFY(settings.sync(true));
-        QCOMPARE(QFileInfo(file).lastModified(), before);
+        QCOMPARE(vyrtest::fileState(file), before);
     }
 
     void badInput_data()
@@ -303,11 +302,7 @@ private Q_SLOTS:
         } else {
             file += QStringLiteral("/current.themerc");
         }
-        QTemporaryFile captured;
-        QVERIFY(captured.open());
-        std::fflush(stderr);
-        const int savedStderr = ::dup(2);
-        ::dup2(captured.handle(), 2);
+        vyrtest::StderrCapture captured;
         bool ok = true;
         {
             vyrtest::AsOrdinaryUser user;
@@ -315,13 +310,9 @@ private Q_SLOTS:
             settings.setValue(QStringLiteral("C"), 3);
             ok = settings.sync(false);
         }
-        std::fflush(stderr);
-        ::dup2(savedStderr, 2);
-        ::close(savedStderr);
+        const QByteArray err = captured.take();
         ::chmod(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), 0755);
         QVERIFY(!ok);
-        QVERIFY(captured.seek(0));
-        const QByteArray err = captured.readAll();
         QVERIFY2(err.endsWith('\n'), err.constData());
         for (const QByteArray &line : err.trimmed().split('\n'))
             QVERIFY2(line.startsWith("test_vyrsettings: can't write " + QFile::encodeName(file) + ": "), err.constData());
@@ -342,9 +333,12 @@ private Q_SLOTS:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("VYR_WRITER_FILE"), file);
             child.setProcessEnvironment(env);
+            const quint64 inode = vyrtest::fileState(file).inode;
             child.start();
             QVERIFY(child.waitForStarted());
-            QTest::qWait(30 + round * 20);
+            // Once the child has replaced the file, it is writing the next
+            // version: the kill falls into a write.
+            QVERIFY(QTest::qWaitFor([&] { return vyrtest::fileState(file).inode != inode; }, 30000));
             child.kill();
             child.waitForFinished();
             const QByteArray text = vyrtest::readFile(file);

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "modalanswerer.h"
 #include "testenv.h"
 #include "wmrecorder.h"
 
 #include <screensaverpage.h>
 #include <themesettings.h>
-#include <vyrwmcommand.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,60 +17,8 @@
 namespace {
 QString themeFile() { return vyrtest::home() + QStringLiteral("/.vyr/theme/current.themerc"); }
 
-/**
- * Answers every message box shown while it lives with its escape (or only)
- * button and records it as "title | text". The answer is queued into the
- * box's own event loop as it appears; nothing waits on a timer.
- */
-class BoxAnswerer : public QObject
-{
-public:
-    BoxAnswerer() { qApp->installEventFilter(this); }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-
-    QStringList seen;
-    QMessageBox::StandardButtons lastButtons;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *box = qobject_cast<QMessageBox *>(watched);
-        if (!box || event->type() != QEvent::Show)
-            return false;
-        seen << box->windowTitle() + QStringLiteral(" | ") + box->text();
-        lastButtons = box->standardButtons();
-        QMetaObject::invokeMethod(
-            box,
-            [box] {
-                QAbstractButton *button = box->escapeButton();
-                if (!button && !box->buttons().isEmpty())
-                    button = box->buttons().first();
-                if (button)
-                    button->click();
-                else
-                    box->reject();
-            },
-            Qt::QueuedConnection);
-        return false;
-    }
-};
-
-/// The commands received since the last call: a marker sent now shows that
-/// nothing else is on its way.
-QStringList takeCommands(WmRecorder &recorder)
-{
-    const QString marker = QStringLiteral("TEST_MARKER");
-    vyrSendWmCommand(marker);
-    if (!QTest::qWaitFor([&] { return recorder.lines().contains(marker); }, 5000))
-        return {QStringLiteral("(no marker)")};
-    QStringList lines = recorder.lines();
-    lines.removeAll(marker);
-    recorder.clear();
-    return lines;
-}
-
 const QString ttyWarning
-    = QStringLiteral("Attention | You will not able to lock session if another user is logged in.");
+    = QStringLiteral("Attention|You will not able to lock session if another user is logged in.");
 }
 
 class TestScreensaverPage : public QObject
@@ -144,7 +92,7 @@ class TestScreensaverPage : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(m_recorder.start(), "vyr-wm-recorder did not start"); }
 
-    void init() { takeCommands(m_recorder); }
+    void init() { m_recorder.takeCommands(); }
 
     void cleanup()
     {
@@ -198,13 +146,13 @@ private Q_SLOTS:
             startPowerManager();
         if (multiSeat)
             qputenv("VYR_SEAT_LIST", "seat0");
-        BoxAnswerer boxes;
+        ModalAnswerer boxes;
         open(variables);
         QCOMPARE(this->shown(), shown);
         QVERIFY(!m_page->isChanged());
         m_page->save();
-        QCOMPARE(takeCommands(m_recorder), commands);
-        QCOMPARE(boxes.seen, QStringList());
+        QCOMPARE(m_recorder.takeCommands(), commands);
+        QCOMPARE(boxes.boxes(), QStringList());
     }
 
     void couplings_data()
@@ -260,24 +208,26 @@ private Q_SLOTS:
         QFETCH(QStringList, commands);
         if (multiSeat)
             qputenv("VYR_SEAT_LIST", "seat0");
-        BoxAnswerer boxes;
+        ModalAnswerer boxes;
         open(variables);
+        for (int i = 0; i < messages.size(); ++i)
+            boxes.answer(QMessageBox::Escape);
         box(qPrintable(control))->setChecked(check);
         QCOMPARE(this->shown(), shown);
-        QCOMPARE(boxes.seen, messages);
+        QCOMPARE(boxes.boxes(), messages);
         if (!messages.isEmpty())
-            QCOMPARE(boxes.lastButtons, QMessageBox::Close);
+            QCOMPARE(boxes.lastButtons(), QMessageBox::Close);
         QVERIFY(m_page->isChanged());
         m_page->save();
         QVERIFY(!m_page->isChanged());
-        QCOMPARE(takeCommands(m_recorder), commands);
+        QCOMPARE(m_recorder.takeCommands(), commands);
     }
 
     // A second load shows the file as it is now: the couplings neither run
     // while values load nor answer twice afterwards.
     void secondLoad()
     {
-        BoxAnswerer boxes;
+        ModalAnswerer boxes;
         open("ScreenSaverDelay=0\nLockerOnDPMS=false\nLockerOnSleep=false\nLockerOnSwitch=false\n"
              "LockerOnLid=false\nLockerTTYLock=false\n");
         QCOMPARE(shown(), QStringLiteral("0 !delay"));
@@ -290,8 +240,10 @@ private Q_SLOTS:
         m_page->load();
         QCOMPARE(shown(), QStringLiteral("0 locker sleep !delay"));
         QVERIFY(!m_page->isChanged());
+        boxes.answer(QMessageBox::Escape);
         box("lockTTYCheckBox")->setChecked(true);
-        QCOMPARE(boxes.seen, QStringList{ttyWarning});
+        QCOMPARE(boxes.boxes(), QStringList{ttyWarning});
+        QCOMPARE(boxes.pending(), 0);
         QVERIFY(m_page->isChanged());
     }
 

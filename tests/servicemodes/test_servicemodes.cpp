@@ -76,18 +76,6 @@ QStringList trolltechList(const QString &group)
     return qt.value(QStringLiteral("Qt/Palette/") + group).toStringList();
 }
 
-/// Modification times of every file below the home directory.
-QMap<QString, QDateTime> homeTimes()
-{
-    QMap<QString, QDateTime> times;
-    QDirIterator it(vyrtest::home(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        times.insert(it.filePath(), it.fileInfo().lastModified());
-    }
-    return times;
-}
-
 /// Files below @p dir that are not among @p names (left-over temporary files).
 QStringList strayFiles(const QString &dir, const QStringList &names)
 {
@@ -262,13 +250,12 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(logPath(QStringLiteral("vyr-vkbd"))));
 
         // The same call again changes nothing at all.
-        const QMap<QString, QDateTime> before = homeTimes();
-        QTest::qWait(20);
+        const auto before = vyrtest::treeState(vyrtest::home());
         const vyrtest::RunResult again = run({QStringLiteral("apply-color-scheme"), s_dark});
         QCOMPARE(again.exitCode, 2);
         QVERIFY2(again.err.contains("vyr-admin-theme: the same color scheme " + s_dark.toUtf8() + ", do nothing\n"),
                  again.err.constData());
-        QCOMPARE(homeTimes(), before);
+        QCOMPARE(vyrtest::changedFiles(before, vyrtest::home()), QStringList());
     }
 
     void newerSchemeIsAppliedAgain()
@@ -333,13 +320,12 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(scheme, vyrtest::readFile(vyrtest::sysPath(s_dark))));
         WmRecorder recorder;
         QVERIFY(recorder.start());
-        const QMap<QString, QDateTime> before = homeTimes();
+        const auto before = vyrtest::treeState(vyrtest::home());
         const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), scheme}, true);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains("holds a line break"), r.err.constData());
-        QCOMPARE(homeTimes(), before);
-        QTest::qWait(200);
-        QCOMPARE(recorder.lines(), QStringList());
+        QCOMPARE(vyrtest::changedFiles(before, vyrtest::home()), QStringList());
+        QCOMPARE(recorder.takeCommands(), QStringList());
     }
 
     void missingScheme_data()
@@ -352,11 +338,11 @@ private Q_SLOTS:
     void missingScheme()
     {
         QFETCH(QString, scheme);
-        const QMap<QString, QDateTime> before = homeTimes();
+        const auto before = vyrtest::treeState(vyrtest::home());
         const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), scheme});
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.endsWith("vyr-admin-theme: no color scheme file " + scheme.toUtf8() + '\n'), r.err.constData());
-        QCOMPARE(homeTimes(), before);
+        QCOMPARE(vyrtest::changedFiles(before, vyrtest::home()), QStringList());
     }
 
     void schemeWithoutWmColoursLinksThePalette()
@@ -594,7 +580,7 @@ private Q_SLOTS:
         for (const QString &dir : {vyrtest::home(), vyrtest::home() + QStringLiteral("/.vyr"),
                                    vyrtest::home() + QStringLiteral("/.vyr/theme"), vyrtest::home() + QStringLiteral("/.config")})
             QFile::setPermissions(dir, all);
-        const QMap<QString, QDateTime> before = homeTimes();
+        const auto before = vyrtest::treeState(vyrtest::home());
         vyrtest::RunResult r;
         {
             vyrtest::AsOrdinaryUser user;
@@ -605,7 +591,7 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.endsWith("vyr-admin-theme: can't read color scheme file " + scheme.toUtf8() + '\n'),
                  r.err.constData());
-        QCOMPARE(homeTimes(), before);
+        QCOMPARE(vyrtest::changedFiles(before, vyrtest::home()), QStringList());
     }
 
     void unwritablePaletteIsReported()
@@ -643,9 +629,7 @@ private Q_SLOTS:
         const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), s_dark}, true);
         QCOMPARE(r.exitCode, 0);
 
-        QVERIFY(recorder.waitForLines(1));
-        QTest::qWait(200);
-        QCOMPARE(recorder.lines(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL ColorScheme ") + s_dark});
+        QCOMPARE(recorder.takeCommands(), QStringList{QStringLiteral("VYRWM_UPDATE_VAL ColorScheme ") + s_dark});
 
         const QDateTime stamp = settingsTimestamp();
         QVERIFY(stamp.isValid());
@@ -663,10 +647,8 @@ private Q_SLOTS:
         QCOMPARE(vyrtest::readFile(logPath(QStringLiteral("vyr-vkbd"))), QByteArray("--update\n"));
 
         // wmcolor sends nothing.
-        recorder.clear();
         QCOMPARE(run({QStringLiteral("wmcolor")}, true).exitCode, 0);
-        QTest::qWait(200);
-        QCOMPARE(recorder.lines(), QStringList());
+        QCOMPARE(recorder.takeCommands(), QStringList());
     }
 
     void toolLeavingABackgroundProcess()

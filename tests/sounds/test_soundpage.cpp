@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "filechoices.h"
+#include "modalanswerer.h"
 #include "pulseserver.h"
 #include "soundfixture.h"
 #include "testenv.h"
@@ -7,11 +9,9 @@
 
 #include <soundpage.h>
 #include <themesettings.h>
-#include <vyrwmcommand.h>
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,79 +28,6 @@ const QString notifyComment = QStringLiteral("Two short rising tones: a message 
 QString themeFile() { return vyrtest::home() + QStringLiteral("/.vyr/theme/current.themerc"); }
 QString soundDir() { return vyrtest::sysPath(QStringLiteral("/usr/share/sounds")); }
 QString player() { return vyrtest::sysPath(QStringLiteral("/usr/bin/play")); }
-
-/**
- * Answers every dialog that is shown while it lives and records it as
- * "title | text": message boxes with their escape (or only) button, file
- * dialogs with the queued file or Cancel. Nothing waits on a timer: the
- * answer is queued into the dialog's own event loop as it appears.
- */
-class DialogAnswerer : public QObject
-{
-public:
-    DialogAnswerer() { qApp->installEventFilter(this); }
-    ~DialogAnswerer() override { qApp->removeEventFilter(this); }
-
-    QStringList seen;
-    QMessageBox::StandardButtons lastButtons;
-    QString fileToChoose;
-    QString fileDialogDirectory;
-    QStringList fileDialogFilters;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Show)
-            return false;
-        if (auto *box = qobject_cast<QMessageBox *>(watched)) {
-            seen << box->windowTitle() + QStringLiteral(" | ") + box->text();
-            lastButtons = box->standardButtons();
-            QMetaObject::invokeMethod(
-                box,
-                [box] {
-                    QAbstractButton *button = box->escapeButton();
-                    if (!button && !box->buttons().isEmpty())
-                        button = box->buttons().first();
-                    if (button)
-                        button->click();
-                    else
-                        box->reject();
-                },
-                Qt::QueuedConnection);
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(watched)) {
-            seen << dialog->windowTitle() + QStringLiteral(" | ");
-            fileDialogDirectory = dialog->directory().absolutePath();
-            fileDialogFilters = dialog->nameFilters();
-            const QString file = fileToChoose;
-            QMetaObject::invokeMethod(
-                dialog,
-                [dialog, file] {
-                    if (file.isEmpty()) {
-                        dialog->reject();
-                        return;
-                    }
-                    dialog->selectFile(file);
-                    static_cast<QDialog *>(dialog)->accept();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-/// The commands received since the last call: a marker sent now shows that
-/// nothing else is on its way.
-QStringList takeCommands(WmRecorder &recorder)
-{
-    const QString marker = QStringLiteral("TEST_MARKER");
-    vyrSendWmCommand(marker);
-    if (!QTest::qWaitFor([&] { return recorder.lines().contains(marker); }, 5000))
-        return {QStringLiteral("(no marker)")};
-    QStringList lines = recorder.lines();
-    lines.removeAll(marker);
-    recorder.clear();
-    return lines;
-}
 }
 
 class TestSoundPage : public QObject
@@ -188,7 +115,7 @@ private Q_SLOTS:
     void init()
     {
         installPlayer(QByteArray());
-        takeCommands(m_recorder);
+        m_recorder.takeCommands();
     }
 
     void cleanup()
@@ -230,7 +157,7 @@ private Q_SLOTS:
         QFETCH(QString, theme);
         QFETCH(QStringList, files);
         QFETCH(QStringList, comments);
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=true\nMenuPopupSound=/nonexistent/junk.wav\n");
         chooseTheme(theme);
         child<QPushButton>("clearSoundsButton")->click();
@@ -243,7 +170,7 @@ private Q_SLOTS:
             QCOMPARE(list()->topLevelItem(row)->toolTip(1), comments.at(row));
         }
         QVERIFY(m_page->isChanged());
-        QCOMPARE(dialogs.seen, QStringList());
+        QCOMPARE(dialogs.boxes(), QStringList());
     }
 
     void removeAndRestore_data()
@@ -267,7 +194,7 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, comment);
         QFETCH(QString, enabled);
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=true\nSystemStartSound=x-vyr-wm-notify.wav\nOpenSound=x-vyr-wm-notify.wav\n");
         selectRow(row);
         QCOMPARE(list()->topLevelItem(row)->text(1), QStringLiteral("x-vyr-wm-notify.wav"));
@@ -276,7 +203,7 @@ private Q_SLOTS:
         QCOMPARE(list()->topLevelItem(row)->text(1), file);
         QCOMPARE(list()->topLevelItem(row)->text(3), comment);
         QCOMPARE(enabledControls(), enabled);
-        QCOMPARE(dialogs.seen, QStringList());
+        QCOMPARE(dialogs.boxes(), QStringList());
     }
 
     void chooseFile_data()
@@ -301,21 +228,23 @@ private Q_SLOTS:
         QDir().mkpath(vyrtest::home() + QStringLiteral("/Music"));
         QFile::copy(soundDir() + QStringLiteral("/x-vyr-wm-notify.wav"),
                     vyrtest::home() + QStringLiteral("/Music/x-vyr-wm-notify.wav"));
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
+        FileChoices choices;
         open("EnableSound=true\nSoundTheme=" + theme.toUtf8() + "\n");
         selectRow(0);
-        dialogs.fileToChoose = chosen;
+        choices.choose(chosen);
         child<QToolButton>("selectSoundButton")->click();
-        QCOMPARE(dialogs.seen, QStringList{QStringLiteral("Open File | ")});
-        QCOMPARE(dialogs.fileDialogFilters, QStringList{QStringLiteral("Sounds (*.wav *.au *.ogg *.oga)")});
+        QCOMPARE(choices.titles(), QStringList{QStringLiteral("Open File")});
+        QCOMPARE(choices.requests().at(0).filter, QStringLiteral("Sounds (*.wav *.au *.ogg *.oga)"));
+        QCOMPARE(choices.requests().at(0).mode, VyrFileRequest::ExistingFile);
         QCOMPARE(list()->topLevelItem(0)->text(1), stored);
         QCOMPARE(list()->topLevelItem(0)->text(3), comment);
         QVERIFY(m_page->isChanged());
 
         // Cancel changes nothing.
-        dialogs.fileToChoose.clear();
+        choices.cancel();
         Q_EMIT list()->itemDoubleClicked(list()->topLevelItem(0), 1);
-        QCOMPARE(dialogs.seen.size(), 2);
+        QCOMPARE(choices.requests().size(), 2);
         QCOMPARE(list()->topLevelItem(0)->text(1), stored);
     }
 
@@ -338,7 +267,7 @@ private Q_SLOTS:
             << QStringList();
         QTest::newRow("no player installed: one warning")
             << QByteArray("EnableSound=false\n") << false << "No theme" << false
-            << QStringList{QStringLiteral("Attention | Can't find sound player, i.e. 'play' or 'sndfile-play' "
+            << QStringList{QStringLiteral("Attention|Can't find sound player, i.e. 'play' or 'sndfile-play' "
                                           "command.\nAsk administrator to install 'sox' or 'sndfile-programs' "
                                           "package.")}
             << QStringList();
@@ -353,16 +282,18 @@ private Q_SLOTS:
         QFETCH(QStringList, commands);
         if (!withPlayer)
             QFile::remove(player());
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
+        for (int i = 0; i < messages.size(); ++i)
+            dialogs.answer(QMessageBox::Escape);
         open(variables);
         QCOMPARE(combo()->currentText(), themeShown);
         QCOMPARE(child<QGroupBox>("wmSoundsGroupBox")->isChecked(), checked);
-        QCOMPARE(dialogs.seen, messages);
+        QCOMPARE(dialogs.boxes(), messages);
         if (!messages.isEmpty())
-            QCOMPARE(dialogs.lastButtons, QMessageBox::Close);
+            QCOMPARE(dialogs.lastButtons(), QMessageBox::Close);
         QVERIFY(!m_page->isChanged());
         m_page->save();
-        QCOMPARE(takeCommands(m_recorder), commands);
+        QCOMPARE(m_recorder.takeCommands(), commands);
     }
 
     // Every changed key is announced once, in list order, and the file holds
@@ -373,12 +304,12 @@ private Q_SLOTS:
             + "/killall.args\n";
         QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/killall")), killallScript));
         QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/qtnotifydaemon")), "exit 0\n"));
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=false\nSystemExitSound=x-vyr-wm-error.wav\nMenuPopupSound=x-vyr-wm-notify.wav\n");
         child<QGroupBox>("wmSoundsGroupBox")->setChecked(true);
         child<QPushButton>("defaultSoundsButton")->click();
         m_page->save();
-        QCOMPARE(takeCommands(m_recorder),
+        QCOMPARE(m_recorder.takeCommands(),
                  (QStringList{"VYRWM_UPDATE_VAL EnableSound true", "VYRWM_UPDATE_VAL EnableAlsa true",
                               "VYRWM_UPDATE_VAL MenuPopupSound ", "VYRWM_UPDATE_VAL SystemStartSound x-vyr-wm-chimes.wav",
                               "VYRWM_UPDATE_VAL SystemExitSound x-vyr-wm-chimes.wav",
@@ -395,8 +326,8 @@ private Q_SLOTS:
         QVERIFY(file.contains("\nEnableAlsa=true\n"));
 
         m_page->save();
-        QCOMPARE(takeCommands(m_recorder), QStringList());
-        QCOMPARE(dialogs.seen, QStringList());
+        QCOMPARE(m_recorder.takeCommands(), QStringList());
+        QCOMPARE(dialogs.boxes(), QStringList());
         QFile::remove(vyrtest::sysPath(QStringLiteral("/usr/bin/qtnotifydaemon")));
     }
 
@@ -409,39 +340,42 @@ private Q_SLOTS:
         const QString sound = soundDir() + QStringLiteral("/x-vyr-wm-chimes.wav");
         QTest::newRow("plays to the end") << QByteArray("#!/bin/sh\nexit 0\n") << QString();
         QTest::newRow("fails to start") << QByteArray("#!/nonexistent/interpreter\n")
-                                        << "Error | Can't start '" + player() + "'";
+                                        << "Error|Can't start '" + player() + "'";
         QTest::newRow("crashes") << QByteArray("#!/bin/sh\nkill -SEGV $$\n")
-                                 << "Error | Program " + player() + " could not play the sound '" + sound + "'";
+                                 << "Error|Program " + player() + " could not play the sound '" + sound + "'";
         QTest::newRow("fails") << QByteArray("#!/bin/sh\nexit 2\n")
-                               << "Error | Program " + player() + " could not play the sound '" + sound + "'";
+                               << "Error|Program " + player() + " could not play the sound '" + sound + "'";
     }
     void playerEnds()
     {
         QFETCH(QByteArray, script);
         QFETCH(QString, message);
         installPlayer(script);
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=true\nSystemStartSound=x-vyr-wm-chimes.wav\n");
         selectRow(8);
         const QString before = enabledControls();
         QCOMPARE(before, QStringLiteral("combo default clear list select remove play"));
+        if (!message.isEmpty())
+            dialogs.answer(QMessageBox::Escape);
         child<QToolButton>("playButton")->click();
         QTRY_VERIFY(!m_page->player());
         QCOMPARE(enabledControls(), before);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(dialogs.seen, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(dialogs.boxes(), message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     void playMissingFile()
     {
         const QString copy = vyrtest::home() + QStringLiteral("/gone.wav");
         QVERIFY(QFile::copy(soundDir() + QStringLiteral("/x-vyr-wm-error.wav"), copy));
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=true\nSystemStartSound=" + QFile::encodeName(copy) + "\n");
         selectRow(8);
         QVERIFY(QFile::remove(copy));
+        dialogs.answer(QMessageBox::Escape);
         child<QToolButton>("playButton")->click();
-        QCOMPARE(dialogs.seen, QStringList{"Error | Sound '" + copy + "' doesn't exist"});
+        QCOMPARE(dialogs.boxes(), QStringList{"Error|Sound '" + copy + "' doesn't exist"});
         QVERIFY(child<QToolButton>("playButton")->isEnabled());
         QVERIFY(!m_page->player());
     }
@@ -458,7 +392,7 @@ private Q_SLOTS:
             = vyrtest::run(QStringLiteral("/usr/bin/sox"), {"-n", "-t", "ogg", sound, "synth", "30", "sine", "440",
                                                              "vol", "0.1"});
         QCOMPARE(made.exitCode, 0);
-        DialogAnswerer dialogs;
+        ModalAnswerer dialogs;
         open("EnableSound=true\nOpenSound=vyrtest-long.oga\n");
         selectRow(2);
         const QString before = enabledControls();
@@ -487,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(!m_page->player());
         QTRY_VERIFY(!QFileInfo::exists(QStringLiteral("/proc/") + QString::fromLatin1(pid)));
         QCOMPARE(enabledControls(), before);
-        QCOMPARE(dialogs.seen, QStringList());
+        QCOMPARE(dialogs.boxes(), QStringList());
         qunsetenv("PULSE_SERVER");
     }
 };

@@ -9,8 +9,14 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdlib>
 #include <memory>
@@ -127,6 +133,111 @@ bool writeScript(const QString &nameOrPath, const QByteArray &body)
                                       | QFileDevice::ExeOther);
 }
 
+bool FileState::operator==(const FileState &other) const
+{
+    return exists == other.exists && inode == other.inode && modifiedNs == other.modifiedNs && data == other.data;
+}
+
+FileState fileState(const QString &path)
+{
+    FileState state;
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.inode = info.st_ino;
+    state.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    state.data = readFile(path);
+    return state;
+}
+
+QMap<QString, FileState> treeState(const QString &dir)
+{
+    QMap<QString, FileState> states;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        states.insert(path, fileState(path));
+    }
+    return states;
+}
+
+QStringList changedFiles(const QMap<QString, FileState> &before, const QString &dir)
+{
+    const QMap<QString, FileState> now = treeState(dir);
+    QStringList changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (before.value(it.key()) != it.value())
+            changed << it.key();
+    }
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        if (!now.contains(it.key()))
+            changed << it.key();
+    }
+    changed.sort();
+    return changed;
+}
+
+char *toString(const FileState &state)
+{
+    if (!state.exists)
+        return qstrdup("(no file)");
+    const QByteArray text = "inode " + QByteArray::number(state.inode) + ", modified "
+        + QByteArray::number(state.modifiedNs) + " ns, " + QByteArray::number(state.data.size()) + " bytes: "
+        + state.data.left(200);
+    return qstrdup(text.constData());
+}
+
+namespace {
+/// The private X server; ended when the test process ends normally (and by
+/// the kernel when it dies otherwise).
+struct PrivateServer {
+    pid_t pid = 0;
+    ~PrivateServer()
+    {
+        if (pid > 0) {
+            ::kill(pid, SIGTERM);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+} s_server;
+}
+
+bool startPrivateDisplay()
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        // A copy without close-on-exec: Xvfb writes its display number there
+        // once it accepts connections.
+        const QByteArray out = QByteArray::number(::dup(fds[1]));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", out.constData(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                 static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    s_server.pid = pid;
+    QByteArray number;
+    pollfd wait = {fds[0], POLLIN, 0};
+    while (!number.contains('\n') && ::poll(&wait, 1, 30000) > 0) {
+        char buffer[32];
+        const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        number.append(buffer, int(got));
+    }
+    ::close(fds[0]);
+    if (!number.contains('\n'))
+        return false;
+    qputenv("DISPLAY", ':' + number.trimmed());
+    return true;
+}
+
 void resetHome()
 {
     QDir(home()).removeRecursively();
@@ -172,5 +283,40 @@ AsOrdinaryUser::~AsOrdinaryUser()
         if (::seteuid(0) != 0 || ::setegid(0) != 0)
             std::abort();
     }
+}
+}
+
+namespace vyrtest {
+StderrCapture::StderrCapture()
+    : m_file(std::tmpfile())
+{
+    std::fflush(stderr);
+    if (m_file) {
+        m_saved = ::dup(2);
+        ::dup2(::fileno(m_file), 2);
+    }
+}
+
+StderrCapture::~StderrCapture()
+{
+    take();
+}
+
+QByteArray StderrCapture::take()
+{
+    if (m_saved < 0)
+        return m_text;
+    std::fflush(stderr);
+    ::dup2(m_saved, 2);
+    ::close(m_saved);
+    m_saved = -1;
+    std::rewind(m_file);
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+        m_text.append(buffer, int(got));
+    std::fclose(m_file);
+    m_file = nullptr;
+    return m_text;
 }
 }

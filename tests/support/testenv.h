@@ -3,10 +3,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QtTest>
+
+#include <cstdio>
 
 /**
  * Hermetic test environment. setupEnvironment() runs before the application
@@ -17,6 +20,8 @@
  */
 namespace vyrtest {
 void setupEnvironment();
+/// See modalanswerer.h: modal windows nobody answers fail the test.
+void watchModalDialogs();
 /// The sandbox: <root>/home is HOME, <root>/sysroot is VYR_SYSROOT.
 QString sandboxRoot();
 QString home();
@@ -38,6 +43,56 @@ QByteArray readFile(const QString &path);
 bool writeScript(const QString &nameOrPath, const QByteArray &body);
 /// Removes everything below HOME and recreates the XDG directories.
 void resetHome();
+
+/**
+ * Starts an X server for this test process alone (Xvfb, 1280x1024, ended
+ * with the process) and points DISPLAY at it, for children too. Call it
+ * before the application object exists. False when no server started.
+ */
+bool startPrivateDisplay();
+
+/**
+ * A file as a check for "left alone" sees it. A file nobody touched keeps
+ * its content, inode and modification time; an atomic replacement shows in
+ * the inode and a new content in the bytes at once, with no need to wait for
+ * the clock to move on before the action.
+ */
+struct FileState {
+    bool exists = false;
+    quint64 inode = 0;
+    qint64 modifiedNs = 0;
+    QByteArray data;
+    bool operator==(const FileState &other) const;
+    bool operator!=(const FileState &other) const { return !(*this == other); }
+};
+FileState fileState(const QString &path);
+/// fileState() of every file below @p dir, by path.
+QMap<QString, FileState> treeState(const QString &dir);
+/// The paths below @p dir added, removed or changed since @p before.
+QStringList changedFiles(const QMap<QString, FileState> &before, const QString &dir);
+/// For QCOMPARE.
+char *toString(const FileState &state);
+
+/**
+ * While alive, what this process writes to standard error (file descriptor
+ * 2, so the C library's and Qt's messages too) goes to a temporary file
+ * instead; take() ends the capture and returns it.
+ */
+class StderrCapture
+{
+public:
+    StderrCapture();
+    ~StderrCapture();
+    StderrCapture(const StderrCapture &) = delete;
+    StderrCapture &operator=(const StderrCapture &) = delete;
+    /// Everything written since the capture began; later calls return the same.
+    QByteArray take();
+
+private:
+    std::FILE *m_file = nullptr;
+    int m_saved = -1;
+    QByteArray m_text;
+};
 
 struct RunResult {
     int exitCode = -1;
@@ -75,6 +130,28 @@ private:
         vyrtest::setupEnvironment();                                                                                  \
         QApplication app(argc, argv);                                                                                 \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
+        vyrtest::watchModalDialogs();                                                                                 \
+        TestObject tc;                                                                                                \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
+        return QTest::qExec(&tc, argc, argv);                                                                         \
+    }
+
+/**
+ * Like VYR_TEST_MAIN, on an X server of the test's own (startPrivateDisplay()):
+ * for tests that type with xdotool or move the keyboard focus, which windows
+ * of tests running beside them on a shared display would disturb.
+ */
+#define VYR_TEST_MAIN_OWN_DISPLAY(TestObject)                                                                         \
+    int main(int argc, char *argv[])                                                                                 \
+    {                                                                                                                 \
+        vyrtest::setupEnvironment();                                                                                  \
+        if (!vyrtest::startPrivateDisplay()) {                                                                        \
+            qCritical("no X server of the test's own (Xvfb)");                                                       \
+            return 1;                                                                                                 \
+        }                                                                                                             \
+        QApplication app(argc, argv);                                                                                 \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                      \
+        vyrtest::watchModalDialogs();                                                                                 \
         TestObject tc;                                                                                                \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                    \
         return QTest::qExec(&tc, argc, argv);                                                                         \

@@ -3,7 +3,11 @@
 #include "wmrecorder.h"
 #include "testenv.h"
 
+#include <vyrwmcommand.h>
+
 #include <QDeadlineTimer>
+
+#include <X11/Xlib.h>
 
 WmRecorder::WmRecorder() = default;
 
@@ -17,6 +21,7 @@ bool WmRecorder::start(const QString &display)
     QStringList args;
     if (!display.isEmpty())
         args << QStringLiteral("--display") << display;
+    m_display = display.toLocal8Bit();
     m_process.start(vyrtest::programPath(QStringLiteral("vyr-wm-recorder")), args);
     if (!m_process.waitForStarted(5000))
         return false;
@@ -33,6 +38,10 @@ bool WmRecorder::start(const QString &display)
 
 void WmRecorder::stop()
 {
+    if (m_marker) {
+        XCloseDisplay(m_marker);
+        m_marker = nullptr;
+    }
     if (m_process.state() == QProcess::NotRunning)
         return;
     m_process.terminate();
@@ -61,7 +70,7 @@ void WmRecorder::readOutput()
 QStringList WmRecorder::lines()
 {
     if (m_process.state() == QProcess::Running)
-        m_process.waitForReadyRead(50);
+        m_process.waitForReadyRead(0);
     readOutput();
     return m_lines;
 }
@@ -83,4 +92,27 @@ void WmRecorder::clear()
 {
     readOutput();
     m_lines.clear();
+}
+
+QStringList WmRecorder::takeCommands(int timeoutMs)
+{
+    const QStringList failed{QStringLiteral("(no marker)")};
+    if (!m_marker)
+        m_marker = XOpenDisplay(m_display.isEmpty() ? nullptr : m_display.constData());
+    const QString marker = QStringLiteral("VYR_TEST_MARKER %1").arg(++m_markers);
+    if (!SendCommandToWM(m_marker, (marker + QLatin1Char('\n')).toUtf8().constData()))
+        return failed;
+    QDeadlineTimer deadline(timeoutMs);
+    int at;
+    for (;;) {
+        readOutput();
+        if ((at = m_lines.indexOf(marker)) >= 0)
+            break;
+        if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            return failed;
+        m_process.waitForReadyRead(int(qBound<qint64>(1, deadline.remainingTime(), 1000)));
+    }
+    const QStringList before = m_lines.mid(0, at);
+    m_lines = m_lines.mid(at + 1);
+    return before;
 }

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStringList>
 
+typedef struct _XDisplay Display;
+
 /**
  * Runs vyr-wm-recorder on the test display as the window manager's command
  * channel and collects the lines it receives.
@@ -27,11 +29,23 @@ public:
     bool waitForLines(int count, int timeoutMs = 5000);
     /// Forgets the lines received so far.
     void clear();
+    /**
+     * Every line that arrived before now, removed from lines(): a marker
+     * line is sent and awaited, so "nothing else was sent" needs no
+     * time-out. The window manager's channel keeps the order of the lines,
+     * and each sender waits until the server has taken its line, so the
+     * lines of a sender that has returned or ended all come first.
+     * Returns {"(no marker)"} when the marker did not come back.
+     */
+    QStringList takeCommands(int timeoutMs = 10000);
 
 private:
     void readOutput();
 
     QProcess m_process;
+    QByteArray m_display;
+    Display *m_marker = nullptr;
+    int m_markers = 0;
     QByteArray m_buffer;
     QStringList m_lines;
 };

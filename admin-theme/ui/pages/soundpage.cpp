@@ -6,10 +6,10 @@
 #include <eventsounds.h>
 #include <lockedvalue.h>
 #include <themesettings.h>
+#include <vyrfilechooser.h>
 #include <vyrinit.h>
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSignalBlocker>
@@ -254,8 +254,12 @@ void SoundPage::openItem()
     const int row = selectedRow();
     if (row < 0 || m_player)
         return;
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), m_sounds->openDirectory(row),
-                                                      tr("Sounds (*.wav *.au *.ogg *.oga)"));
+    VyrFileRequest request;
+    request.mode = VyrFileRequest::ExistingFile;
+    request.title = tr("Open File");
+    request.directory = m_sounds->openDirectory(row);
+    request.filter = tr("Sounds (*.wav *.au *.ogg *.oga)");
+    const QString path = vyrChooseFile(this, request);
     if (path.isEmpty())
         return;
     m_sounds->chooseFile(row, path);
