@@ -24,6 +24,8 @@ packages=(
     fontconfig fonts-dejavu-core fonts-inconsolata
     # a real freedesktop sound theme, and sox's way to the sound server (ALSA's pulse plugin)
     sound-theme-freedesktop libsox-fmt-alsa
+    # the compositor the Effects page configures; its tests run a real one
+    picom
 )
 
 missing=()

@@ -131,6 +131,9 @@ private Q_SLOTS:
     {
         // The Sounds page warns when it loads without a sound player.
         QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/play")), "exit 0\n"));
+        // The Effects page warns about a missing or stopped compositor when it
+        // loads; these tests are about the window, so there is no compositing.
+        qputenv("VYR_NO_REAL_COMPOSITE", "1");
         // An icon theme of the sandbox's own, so that the page icons resolve.
         QVERIFY(vyrtest::writeFile(vyrtest::sysPath(QStringLiteral("/usr/share/icons/hicolor/index.theme")),
                                    "[Icon Theme]\nName=hicolor\nDirectories=48x48/apps\n\n"
@@ -655,5 +658,7 @@ private Q_SLOTS:
     }
 };
 
-VYR_TEST_MAIN(TestConfigDialog)
+// The Fonts page merges X resources when it saves: a display of its own keeps
+// them from other tests.
+VYR_TEST_MAIN_OWN_DISPLAY(TestConfigDialog)
 #include "test_configdialog.moc"

@@ -3,6 +3,13 @@
 #include "fontpage.h"
 #include "ui_fontpage.h"
 
+#include "kfonts.h"
+
+#include <fontsettings.h>
+#include <vyrwmcommand.h>
+
+#include <QSettings>
+
 FontPage::FontPage(ThemeSettings *settings, QWidget *parent)
     : AdminThemeKCM(settings, parent)
 {
@@ -13,5 +20,23 @@ FontPage::~FontPage() = default;
 void FontPage::load()
 {
     setupForm(m_ui);
+    if (!m_fonts) {
+        m_fonts = new KFonts(settings(), this);
+        m_ui->verticalLayout->insertWidget(0, m_fonts);
+        connect(m_fonts, &KFonts::changed, this, qOverload<bool>(&KCModule::changed));
+    }
+    m_fonts->load();
     AdminThemeKCM::load();
+}
+
+void FontPage::save()
+{
+    if (!m_fonts) {
+        AdminThemeKCM::save();
+        return;
+    }
+    m_fonts->save();
+    const QSettings settings;
+    vyrSendWmCommand(QString::fromUtf8(FontSettings::xftSettingsCommand(settings)));
+    AdminThemeKCM::save();
 }

@@ -9,8 +9,13 @@
 namespace Ui {
 class FontForm;
 }
+class KFonts;
 
-/// The Fonts page: the fonts of the desktop's elements and their rendering.
+/**
+ * The Fonts page: the fonts of the desktop's elements and their rendering.
+ * KFonts does the work; the page adds the window manager's "XftSettings"
+ * command after a save.
+ */
 class FontPage : public AdminThemeKCM
 {
     Q_OBJECT
@@ -20,7 +25,9 @@ public:
 
 public Q_SLOTS:
     void load() override;
+    void save() override;
 
 private:
     std::unique_ptr<Ui::FontForm> m_ui;
+    KFonts *m_fonts = nullptr;
 };
