@@ -22,8 +22,10 @@ packages=(
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
     # fontconfig's tools, and a font family with Cyrillic and one without
     fontconfig fonts-dejavu-core fonts-inconsolata
-    # a real freedesktop sound theme
-    sound-theme-freedesktop
+    # a real freedesktop sound theme, and sox's way to the sound server (ALSA's pulse plugin)
+    sound-theme-freedesktop libsox-fmt-alsa
+    # the compositor the Effects page configures; its tests run a real one
+    picom
 )
 
 missing=()

@@ -90,7 +90,11 @@ shot() {
     done
     if [ -n "$win" ]; then
         sleep 1
-        import -window "$win" "$sandbox/screenshots/$name.png" && echo "run: saved $sandbox/screenshots/$name.png"
+        if import -window "$win" "$sandbox/screenshots/$name.png"; then
+            echo "run: saved $sandbox/screenshots/$name.png"
+        else
+            echo "run: could not capture $name"
+        fi
     else
         echo "run: no window for $name"
     fi

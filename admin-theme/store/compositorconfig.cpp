@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "compositorconfig.h"
 
-#include <vyrsettings.h>
+#include <vyrfileio.h>
+#include <vyrpaths.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -15,66 +17,131 @@
 #include <string>
 
 namespace {
-const char s_key[] = "shadow-color";
+using libconfig::Setting;
 
 /// Parses libconfig text; false when it is not valid.
 bool parse(libconfig::Config &config, const QByteArray &text)
 {
     try {
         config.readString(text.constData());
-    } catch (const libconfig::ParseException &) {
+    } catch (const libconfig::ConfigException &) {
         return false;
     }
     return true;
 }
 
-bool holdsColour(const QByteArray &text, const std::string &colour)
+bool readFile(const QString &path, QByteArray *text)
 {
-    libconfig::Config check;
-    std::string value;
-    return parse(check, text) && check.getRoot().lookupValue(s_key, value) && value == colour;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *text = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+Setting::Type typeOf(const QVariant &value)
+{
+    switch (value.type()) {
+    case QVariant::Bool:
+        return Setting::TypeBoolean;
+    case QVariant::Int:
+        return Setting::TypeInt;
+    default:
+        return Setting::TypeString;
+    }
+}
+
+/// The top-level setting holds exactly this value, of this type.
+bool holds(const Setting &root, const CompositorSetting &wanted)
+{
+    if (!root.exists(wanted.name.constData()))
+        return false;
+    const Setting &setting = root[wanted.name.constData()];
+    if (setting.getType() != typeOf(wanted.value))
+        return false;
+    switch (setting.getType()) {
+    case Setting::TypeBoolean:
+        return bool(setting) == wanted.value.toBool();
+    case Setting::TypeInt:
+        return int(setting) == wanted.value.toInt();
+    default:
+        return std::string(setting.c_str()) == wanted.value.toString().toStdString();
+    }
+}
+
+/// The value as libconfig spells it.
+QByteArray literal(const QVariant &value)
+{
+    switch (value.type()) {
+    case QVariant::Bool:
+        return value.toBool() ? "true" : "false";
+    case QVariant::Int:
+        return QByteArray::number(value.toInt());
+    default: {
+        QByteArray text = value.toString().toUtf8();
+        text.replace('\\', "\\\\").replace('"', "\\\"");
+        return '"' + text + '"';
+    }
+    }
 }
 
 /**
- * The file's text with the setting changed in place, so that the user's
- * comments and layout survive; empty when the setting's line cannot be
- * edited safely (the caller then lets libconfig write the whole file).
+ * @p text with one setting changed or appended; empty when the setting's
+ * text cannot be found on its line (the caller falls back).
  */
-QByteArray editInPlace(const QByteArray &original, const libconfig::Setting &root, const std::string &colour)
+QByteArray editSetting(const QByteArray &text, const Setting &root, const CompositorSetting &wanted)
 {
-    const QByteArray quoted = QByteArray("\"") + colour.c_str() + '"';
-    QByteArray text = original;
-    if (!root.exists(s_key)) {
-        if (!text.isEmpty() && !text.endsWith('\n'))
-            text += '\n';
-        text += QByteArray(s_key) + " = " + quoted + ";\n";
-    } else {
-        const libconfig::Setting &setting = root[s_key];
-        const int lineIndex = int(setting.getSourceLine()) - 1;
-        QList<QByteArray> lines = original.split('\n');
-        if (setting.getType() != libconfig::Setting::TypeString || lineIndex < 0 || lineIndex >= lines.size())
-            return QByteArray();
-        static const QRegularExpression pattern(
-            QStringLiteral(R"re(^(\s*shadow-color\s*[=:]\s*)"(?:[^"\\]|\\.)*")re"));
-        const QString line = QString::fromUtf8(lines.at(lineIndex));
-        const QRegularExpressionMatch match = pattern.match(line);
-        if (!match.hasMatch())
-            return QByteArray();
-        lines[lineIndex] = match.captured(1).toUtf8() + quoted + line.mid(match.capturedEnd()).toUtf8();
-        text = lines.join('\n');
+    const QByteArray value = literal(wanted.value);
+    if (!root.exists(wanted.name.constData())) {
+        QByteArray result = text;
+        if (!result.isEmpty() && !result.endsWith('\n'))
+            result += '\n';
+        return result + wanted.name + " = " + value + ";\n";
     }
-    return holdsColour(text, colour) ? text : QByteArray();
+    const Setting &setting = root[wanted.name.constData()];
+    if (!setting.isScalar())
+        return QByteArray();
+    QList<QByteArray> lines = text.split('\n');
+    const int lineIndex = int(setting.getSourceLine()) - 1;
+    if (lineIndex < 0 || lineIndex >= lines.size())
+        return QByteArray();
+    // The name must start a statement, so that "shadow" never matches inside
+    // "no-shadow" and a later "shadow-color" is not taken for "shadow".
+    const QRegularExpression pattern(QStringLiteral(R"re((?:^|[\s;,])%1\s*[=:]\s*("(?:[^"\\]|\\.)*"|[^\s;,#/]+))re")
+                                         .arg(QRegularExpression::escape(QString::fromUtf8(wanted.name))));
+    const QString line = QString::fromUtf8(lines.at(lineIndex));
+    const QRegularExpressionMatch match = pattern.match(line);
+    if (!match.hasMatch())
+        return QByteArray();
+    lines[lineIndex] = line.left(match.capturedStart(1)).toUtf8() + value + line.mid(match.capturedEnd(1)).toUtf8();
+    return lines.join('\n');
 }
 
-/// The whole configuration as libconfig writes it, with the colour set.
-QByteArray rewriteWhole(libconfig::Config &config, const std::string &colour)
+/// The whole configuration as libconfig writes it, with the settings set.
+QByteArray rewriteWhole(const QByteArray &original, const QList<CompositorSetting> &settings)
 {
-    libconfig::Setting &root = config.getRoot();
-    if (root.exists(s_key) && root[s_key].getType() != libconfig::Setting::TypeString)
-        root.remove(s_key);
-    if (!root.exists(s_key))
-        root.add(s_key, libconfig::Setting::TypeString);
-    root[s_key] = colour;
+    libconfig::Config config;
+    if (!parse(config, original))
+        return QByteArray();
+    try {
+        Setting &root = config.getRoot();
+        for (const CompositorSetting &wanted : settings) {
+            const Setting::Type type = typeOf(wanted.value);
+            if (root.exists(wanted.name.constData()) && root[wanted.name.constData()].getType() != type)
+                root.remove(wanted.name.constData());
+            if (!root.exists(wanted.name.constData()))
+                root.add(wanted.name.constData(), type);
+            Setting &setting = root[wanted.name.constData()];
+            if (type == Setting::TypeBoolean)
+                setting = wanted.value.toBool();
+            else if (type == Setting::TypeInt)
+                setting = wanted.value.toInt();
+            else
+                setting = wanted.value.toString().toStdString();
+        }
+    } catch (const libconfig::ConfigException &) {
+        return QByteArray();
+    }
     char *buffer = nullptr;
     size_t size = 0;
     FILE *stream = open_memstream(&buffer, &size);
@@ -86,11 +153,151 @@ QByteArray rewriteWhole(libconfig::Config &config, const std::string &colour)
     std::free(buffer);
     return text;
 }
+
+/// Every setting holds its value in @p text.
+bool holdsAll(const QByteArray &text, const QList<CompositorSetting> &settings)
+{
+    libconfig::Config check;
+    if (!parse(check, text))
+        return false;
+    for (const CompositorSetting &wanted : settings) {
+        if (!holds(check.getRoot(), wanted))
+            return false;
+    }
+    return true;
+}
+
+bool readBool(const Setting &root, const char *name)
+{
+    bool value = false;
+    return root.lookupValue(name, value) && value;
+}
+
+int readInt(const Setting &root, const char *name)
+{
+    if (!root.exists(name))
+        return 0;
+    const Setting &setting = root[name];
+    switch (setting.getType()) {
+    case Setting::TypeInt:
+        return int(setting);
+    case Setting::TypeInt64:
+        return static_cast<long long>(setting) > 0 ? 1 : 0;
+    case Setting::TypeFloat:
+        return double(setting) > 0 ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+QString userConfigDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+}
+
+CompositorFileResult setCompositorSettings(const QString &path, const QList<CompositorSetting> &settings,
+                                           QString *error)
+{
+    QByteArray original;
+    libconfig::Config config;
+    if (!readFile(path, &original) || !parse(config, original))
+        return CompositorFileResult::Unreadable;
+
+    QList<CompositorSetting> pending;
+    for (const CompositorSetting &wanted : settings) {
+        if (!holds(config.getRoot(), wanted))
+            pending.append(wanted);
+    }
+    if (pending.isEmpty())
+        return CompositorFileResult::Unchanged;
+
+    QByteArray text = original;
+    for (const CompositorSetting &wanted : qAsConst(pending)) {
+        libconfig::Config current;
+        if (!parse(current, text)) {
+            text.clear();
+            break;
+        }
+        text = editSetting(text, current.getRoot(), wanted);
+        if (text.isEmpty())
+            break;
+    }
+    if (text.isEmpty() || !holdsAll(text, settings)) {
+        // libconfig's writer loses the comments: keep the user's file first.
+        if (!vyrKeepBackup(path, error))
+            return CompositorFileResult::WriteFailed;
+        text = rewriteWhole(original, settings);
+        if (text.isEmpty() || !holdsAll(text, settings)) {
+            if (error)
+                *error = QStringLiteral("the settings cannot be stored in this file");
+            return CompositorFileResult::WriteFailed;
+        }
+    }
+    if (!vyrWriteFileAtomically(path, text, error, false))
+        return CompositorFileResult::WriteFailed;
+    return CompositorFileResult::Written;
+}
+
+bool readCompositorOptions(const QString &path, CompositorOptions *options)
+{
+    QByteArray text;
+    libconfig::Config config;
+    if (!readFile(path, &text) || !parse(config, text))
+        return false;
+    const Setting &root = config.getRoot();
+    options->shadow = readBool(root, "shadow");
+    options->transparency = readBool(root, "enable-transparency");
+    options->roundCorners = readInt(root, "corner-radius") > 0;
+    options->fading = readBool(root, "fading");
+    options->animations = readBool(root, "animations");
+    options->vsync = readBool(root, "vsync");
+    return true;
+}
+
+CompositorFileResult writeCompositorOptions(const QString &path, const CompositorOptions &options, QString *error)
+{
+    return setCompositorSettings(path,
+                                 {{"enable-transparency", options.transparency},
+                                  {"vsync", options.vsync},
+                                  {"shadow", options.shadow},
+                                  {"corner-radius", options.roundCorners ? 7 : 0},
+                                  {"fading", options.fading},
+                                  {"animations", options.animations}},
+                                 error);
+}
+
+CompositorFileOrigin prepareCompositorConfigFile(QString *path)
+{
+    const QString configDir = userConfigDir();
+    if (path->isEmpty()) {
+        *path = configDir + QStringLiteral("/picom.conf");
+        if (!QFileInfo::exists(*path))
+            *path = configDir + QStringLiteral("/compton.conf");
+    }
+    if (QFileInfo::exists(*path))
+        return CompositorFileOrigin::Existing;
+
+    // The same directory the shadow colour and picom itself read.
+    *path = configDir + QStringLiteral("/picom.conf");
+    if (QFileInfo::exists(*path))
+        return CompositorFileOrigin::Existing;
+    for (const char *system : {"/etc/xdg/picom.conf", "/etc/xdg/picom/picom.conf", "/etc/xdg/compton.conf"}) {
+        const QString source = vyrSystemPath(QString::fromLatin1(system));
+        if (!QFileInfo(source).isFile())
+            continue;
+        QByteArray text;
+        if (readFile(source, &text) && vyrWriteFileAtomically(*path, text))
+            return CompositorFileOrigin::CopiedFromSystem;
+        return CompositorFileOrigin::CreateFailed;
+    }
+    return vyrWriteFileAtomically(*path, QByteArray()) ? CompositorFileOrigin::CreatedEmpty
+                                                       : CompositorFileOrigin::CreateFailed;
 }
 
 bool setCompositorShadowColor(const QString &colour)
 {
-    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString configDir = userConfigDir();
     QString path = configDir + QStringLiteral("/picom.conf");
     if (!QFile::exists(path)) {
         path = configDir + QStringLiteral("/compton.conf");
@@ -99,27 +306,15 @@ bool setCompositorShadowColor(const QString &colour)
             return false;
         }
     }
-    QFile file(path);
-    libconfig::Config config;
-    QByteArray original;
-    if (!file.open(QIODevice::ReadOnly) || (original = file.readAll(), !parse(config, original))) {
+    QString error;
+    switch (setCompositorSettings(path, {{"shadow-color", colour}}, &error)) {
+    case CompositorFileResult::Unreadable:
         std::fprintf(stderr, "vyr-admin-theme: cant read %s\n", qPrintable(path));
         return false;
-    }
-    file.close();
-
-    const std::string wanted = colour.toStdString();
-    std::string current;
-    if (config.getRoot().lookupValue(s_key, current) && current == wanted)
-        return true;
-
-    QByteArray text = editInPlace(original, config.getRoot(), wanted);
-    if (text.isEmpty())
-        text = rewriteWhole(config, wanted);
-    QString error;
-    if (text.isEmpty() || !vyrWriteFileAtomically(path, text, &error, false)) {
+    case CompositorFileResult::WriteFailed:
         std::fprintf(stderr, "vyr-admin-theme: can't write %s: %s\n", qPrintable(path), qPrintable(error));
         return false;
+    default:
+        return true;
     }
-    return true;
 }

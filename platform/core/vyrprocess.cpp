@@ -35,12 +35,20 @@ bool findInPS(const QString &program)
 {
     if (program.isEmpty())
         return false;
+    const bool byPath = program.contains(QLatin1Char('/'));
     const QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &pid : pids) {
         bool numeric = false;
         pid.toInt(&numeric);
         if (!numeric)
             continue;
+        if (byPath) {
+            // A path names one program file: the process's executable or its
+            // first argument spelled the same way.
+            const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+            if (exe == program)
+                return true;
+        }
         QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
         if (comm.open(QIODevice::ReadOnly) && QString::fromLocal8Bit(comm.readAll()).trimmed() == program)
             return true;
@@ -50,7 +58,10 @@ bool findInPS(const QString &program)
             continue;
         const QByteArray args = cmdline.readAll();
         const QByteArray first = args.left(args.indexOf('\0'));
-        if (!first.isEmpty() && QFileInfo(QString::fromLocal8Bit(first)).fileName() == program)
+        if (first.isEmpty())
+            continue;
+        const QString firstArg = QString::fromLocal8Bit(first);
+        if ((byPath ? firstArg : QFileInfo(firstArg).fileName()) == program)
             return true;
     }
     return false;

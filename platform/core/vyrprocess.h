@@ -11,7 +11,8 @@
 QString FindFileInPATH(const QString &program);
 
 /// True when a process whose name (or the base name of its first argument)
-/// equals @p program runs; looks at /proc.
+/// equals @p program runs; for a path (with a slash), when a process runs
+/// that file or was started with that path. Looks at /proc.
 bool findInPS(const QString &program);
 
 /**

@@ -129,6 +129,11 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
+        // The Sounds page warns when it loads without a sound player.
+        QVERIFY(vyrtest::writeScript(vyrtest::sysPath(QStringLiteral("/usr/bin/play")), "exit 0\n"));
+        // The Effects page warns about a missing or stopped compositor when it
+        // loads; these tests are about the window, so there is no compositing.
+        qputenv("VYR_NO_REAL_COMPOSITE", "1");
         // An icon theme of the sandbox's own, so that the page icons resolve.
         QVERIFY(vyrtest::writeFile(vyrtest::sysPath(QStringLiteral("/usr/share/icons/hicolor/index.theme")),
                                    "[Icon Theme]\nName=hicolor\nDirectories=48x48/apps\n\n"

@@ -139,6 +139,9 @@ private Q_SLOTS:
         QCOMPARE(FindFileInPATH(QString()), QString());
         QVERIFY(findInPS(QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
         QVERIFY(!findInPS(QStringLiteral("vyr-no-such-process")));
+        // A path names one file: this program by its path, not its name elsewhere.
+        QVERIFY(findInPS(QCoreApplication::applicationFilePath()));
+        QVERIFY(!findInPS(QStringLiteral("/nonexistent/") + QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
     }
 
     void desktopEntry_data()

@@ -752,13 +752,14 @@ private Q_SLOTS:
         QFile::remove(themePath());
         const vyrtest::RunResult r = run({QStringLiteral("apply-color-scheme"), s_dark});
         QCOMPARE(r.exitCode, 0);
-        // Started from the shipped default (its comments and DecorTheme),
-        // then given the 37 colour keys.
+        // Started from the shipped default (its comments, DecorTheme and
+        // CompositeManager), then given the 37 colour keys.
         const QByteArray shipped =
             vyrtest::readFile(vyrtest::sourceDir() + QStringLiteral("/data/share/vyr/theme/current.themerc"));
         QVERIFY(vyrtest::readFile(themePath()).startsWith(shipped.left(shipped.indexOf("[Variables]"))));
-        QCOMPARE(variables(themePath()).size(), 38);
+        QCOMPARE(variables(themePath()).size(), 39);
         QCOMPARE(variables(themePath()).value(QStringLiteral("DecorTheme")), QString());
+        QCOMPARE(variables(themePath()).value(QStringLiteral("CompositeManager")), QStringLiteral("/usr/bin/picom"));
     }
 };
 
