@@ -364,7 +364,9 @@ QSize logoResizedSize(const QSize &image, const QSize &screen)
 {
     if (image.isEmpty())
         return QSize();
-    const int width = std::min({image.width(), image.height(), screen.width() / 3, screen.height() / 2});
+    // The height bound keeps a tall logo, too, within half the screen.
+    const int width = std::max(1, std::min({image.width(), image.height(), screen.width() / 3, screen.height() / 2,
+                                            int(qint64(screen.height() / 2) * image.width() / image.height())}));
     const int height = std::max(1, int(qint64(image.height()) * width / image.width()));
     return QSize(width, height);
 }

@@ -158,7 +158,8 @@ bool convertSvgToPng(const QString &svgPath, const QString &target, int width, i
 /// higher than half of it. An invalid size is never too large.
 bool logoTooLarge(const QSize &image, const QSize &screen);
 /// The size a too large logo is resized to: width min(image width, image
-/// height, screen width / 3, screen height / 2), the height in proportion.
+/// height, screen width / 3, screen height / 2), the height in proportion
+/// and at most half the screen's height.
 QSize logoResizedSize(const QSize &image, const QSize &screen);
 /// Where a resized logo is stored: <pictures>/Wallpapers/logo_of_<complete
 /// base name>.png.
