@@ -66,21 +66,27 @@ void AspectRatioPixmapLabel::dragEnterEvent(QDragEnterEvent *event)
 
 void AspectRatioPixmapLabel::dropEvent(QDropEvent *event)
 {
+    if (takeUrls(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+bool AspectRatioPixmapLabel::takeUrls(const QList<QUrl> &urls)
+{
     QString file;
-    for (const QUrl &url : event->mimeData()->urls()) {
+    for (const QUrl &url : urls) {
         if (url.scheme() == QLatin1String("file")) {
             file = url.toLocalFile();
             break;
         }
     }
     if (file.isEmpty())
-        return;
-    event->acceptProposedAction();
+        return false;
     if (isReadableImage(file)) {
         Q_EMIT changedPathSignal(file);
-        return;
+        return true;
     }
     QMessageBox::warning(this, tr("Sorry"),
                          tr("%1 does not appear to be an image file.\nPlease use files of these formats:\n%2")
                              .arg(file, readableImageFormats().join(QStringLiteral(", "))));
+    return false;
 }

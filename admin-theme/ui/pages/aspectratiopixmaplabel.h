@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QUrl>
 
 /**
  * A label that shows a pixmap scaled to its size with the aspect ratio
@@ -20,6 +21,10 @@ public:
     QSize sizeHint() const override;
     /// The pixmap as given, before scaling to the label.
     const QPixmap &sourcePixmap() const { return m_pixmap; }
+    /// What a drop of @p urls does: the first local file is reported when
+    /// it is a readable image, else refused with a message. Returns whether
+    /// a file was taken.
+    bool takeUrls(const QList<QUrl> &urls);
 
 public Q_SLOTS:
     void setPixmap(const QPixmap &pixmap);
