@@ -159,6 +159,16 @@ bool WallpaperPage::warnHighIntegrity()
     return true;
 }
 
+void WallpaperPage::showEvent(QShowEvent *event)
+{
+    const bool loadedBefore = isLoaded();
+    AdminThemeKCM::showEvent(event);
+    // Loaded before the window existed (a page chosen on the command line):
+    // the monitor box learns its monitor now.
+    if (loadedBefore && m_ui && !m_ui->currMonitorCheckBox->text().contains(QLatin1Char(':')) && window()->windowHandle())
+        setScreenName(window()->windowHandle()->screen()->name());
+}
+
 void WallpaperPage::markChanged()
 {
     if (!m_loading)

@@ -85,6 +85,9 @@ Q_SIGNALS:
     /// A new preview is on screen (it is drawn on a worker thread).
     void previewUpdated();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void setupControls();
     QScreen *currentScreen() const;
