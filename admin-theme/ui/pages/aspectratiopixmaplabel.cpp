@@ -40,6 +40,15 @@ QSize AspectRatioPixmapLabel::sizeHint() const
     return QSize(width, heightForWidth(width));
 }
 
+void AspectRatioPixmapLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        Q_EMIT firstPainted();
+    }
+}
+
 void AspectRatioPixmapLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);

@@ -32,8 +32,11 @@ public Q_SLOTS:
 Q_SIGNALS:
     /// A readable image file was dropped.
     void changedPathSignal(const QString &path);
+    /// The label was painted for the first time.
+    void firstPainted();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -42,4 +45,5 @@ private:
     void showScaled();
 
     QPixmap m_pixmap;
+    bool m_painted = false;
 };

@@ -28,6 +28,7 @@
 #include <QImageReader>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
@@ -56,12 +57,27 @@ public:
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
+/// File-path completion for @p edit. The file system model starts a thread
+/// and watches folders: it is made when the field is first focused, not
+/// while the window opens.
 void addPathCompleter(QLineEdit *edit)
 {
-    auto *model = new QFileSystemModel(edit);
-    model->setRootPath(QString());
-    auto *completer = new QCompleter(model, edit);
-    edit->setCompleter(completer);
+    struct FocusFilter : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject *object, QEvent *event) override
+        {
+            if (event->type() == QEvent::FocusIn) {
+                auto *field = static_cast<QLineEdit *>(object);
+                auto *model = new QFileSystemModel(field);
+                model->setRootPath(QString());
+                field->setCompleter(new QCompleter(model, field));
+                field->removeEventFilter(this);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    edit->installEventFilter(new FocusFilter(edit));
 }
 
 /// A file dialog that lists @p extra folders in its side bar; returns the
@@ -195,6 +211,13 @@ void WallpaperPage::setupControls()
     m_preview = new AspectRatioPixmapLabel(this);
     ui->previewLayout->addWidget(m_preview);
     m_preview->installEventFilter(this);
+    connect(m_preview, &AspectRatioPixmapLabel::firstPainted, this, [this] {
+        // After this paint reaches the screen, not during it.
+        QTimer::singleShot(0, this, [this] {
+            m_previewPainted = true;
+            startPreview();
+        });
+    });
     if (!sessionFlags().highIntegritySession) {
         m_preview->setAcceptDrops(true);
         connect(m_preview, &AspectRatioPixmapLabel::changedPathSignal, this,
@@ -463,7 +486,7 @@ void WallpaperPage::selectWallpaper(const QString &text)
 
 void WallpaperPage::startPreview()
 {
-    if (!m_ui || !m_preview)
+    if (!m_ui || !m_preview || !m_previewPainted)
         return;
     Ui::WallpaperForm *ui = m_ui.get();
     if (settings()->isLocked(QStringLiteral("DesktopColor")))

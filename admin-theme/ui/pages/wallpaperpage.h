@@ -116,6 +116,8 @@ private:
     QString m_previewFile;
     int m_previewRequest = 0;
     int m_renderedWidth = 0;
+    /// No picture is decoded before the window's first paint.
+    bool m_previewPainted = false;
     /// One worker: a newer preview supersedes the one being drawn.
     QThreadPool m_previewPool;
 };
