@@ -51,10 +51,24 @@ const char *const s_logoPositionTexts[] = {
 class WaitCursor
 {
 public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    /// With @p shown false (a window not on screen yet) nothing is shown:
+    /// loading the cursor theme costs more than the work it would cover.
+    explicit WaitCursor(bool shown = true)
+        : m_shown(shown)
+    {
+        if (m_shown)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~WaitCursor()
+    {
+        if (m_shown)
+            QApplication::restoreOverrideCursor();
+    }
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
+
+private:
+    bool m_shown;
 };
 
 /// File-path completion for @p edit. The file system model starts a thread
@@ -185,6 +199,12 @@ void WallpaperPage::showEvent(QShowEvent *event)
         setScreenName(window()->windowHandle()->screen()->name());
 }
 
+bool WallpaperPage::isOnScreen() const
+{
+    const QWindow *shownIn = window()->windowHandle();
+    return shownIn && shownIn->isExposed();
+}
+
 void WallpaperPage::markChanged()
 {
     if (!m_loading)
@@ -257,7 +277,7 @@ void WallpaperPage::setupControls()
 
 void WallpaperPage::load()
 {
-    WaitCursor wait;
+    WaitCursor wait(isOnScreen());
     setupForm(m_ui);
     setupControls();
     Ui::WallpaperForm *ui = m_ui.get();
@@ -473,7 +493,7 @@ void WallpaperPage::selectWallpaper(const QString &text)
     } else if (!text.isEmpty() && text != Distribution::defaultWallpaperName && wallpaperFileExists(text)) {
         file = text;
     } else if (!text.isEmpty()) {
-        WaitCursor wait;
+        WaitCursor wait(isOnScreen());
         file = FindWallPaperByName(text, screen.width(), screen.height(), QString(), m_primaryColor);
     }
     m_previewFile = file;

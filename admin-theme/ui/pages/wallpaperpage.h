@@ -91,6 +91,8 @@ protected:
 private:
     void setupControls();
     QScreen *currentScreen() const;
+    /// The page's window is on the screen (a wait cursor would show).
+    bool isOnScreen() const;
     bool warnHighIntegrity();
     /// Asks, then converts an SVG wallpaper; empty when nothing was made.
     QString convertSvg(const QString &svg);
