@@ -23,7 +23,10 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryFile>
+#include <QProcess>
 #include <QTimer>
+
+#include <cstdio>
 
 #include <memory>
 #include <unistd.h>
@@ -88,6 +91,41 @@ public:
 private:
     QTimer m_timer;
     QMessageBox::StandardButton m_answer;
+};
+
+/**
+ * An Xvfb of this test's own with a 1920x1080 screen, the size the expected
+ * values below are worked out for; DISPLAY names it before the application
+ * object exists. Stopped at exit.
+ */
+class FullHdServer
+{
+public:
+    bool start()
+    {
+        m_process.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                                  QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                                                  QStringLiteral("-screen"), QStringLiteral("0"),
+                                                  QStringLiteral("1920x1080x24")});
+        if (!m_process.waitForStarted(30000))
+            return false;
+        QByteArray number;
+        while (!number.contains('\n') && m_process.waitForReadyRead(30000))
+            number += m_process.readAllStandardOutput();
+        if (!number.contains('\n'))
+            return false;
+        qputenv("DISPLAY", ':' + number.trimmed());
+        return true;
+    }
+    ~FullHdServer()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000))
+            m_process.kill();
+    }
+
+private:
+    QProcess m_process;
 };
 
 /// Collects what the program writes to standard error meanwhile.
@@ -172,8 +210,7 @@ class TestWallpaperPage : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // The expected sizes below are those of the test command's screen.
-        QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1280, 1024));
+        QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1920, 1080));
         vyrtest::installShippedData();
         QVERIFY(m_recorder.start());
     }
@@ -376,14 +413,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("asked");
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("width");
-        // 1280x1024: a logo may be 426 wide and 512 high.
+        // 1920x1080: a logo may be 640 wide and 540 high.
         const QString question = QStringLiteral("Attention|Image size 2000x500 is too large for logo. Resize it?");
         QTest::newRow("too wide, Yes") << QSize(2000, 500) << int(QMessageBox::Yes) << QStringList{question}
-                                       << "%H%/Pictures/Wallpapers/logo_of_banner.png" << 426;
+                                       << "%H%/Pictures/Wallpapers/logo_of_banner.png" << 500;
         QTest::newRow("too wide, No") << QSize(2000, 500) << int(QMessageBox::No) << QStringList{question}
                                       << "%H%/logos/banner.png" << 2000;
-        QTest::newRow("fits") << QSize(426, 512) << int(QMessageBox::NoButton) << QStringList() << "%H%/logos/banner.png"
-                              << 426;
+        QTest::newRow("fits") << QSize(640, 540) << int(QMessageBox::NoButton) << QStringList() << "%H%/logos/banner.png"
+                              << 640;
     }
     void logoSize()
     {
@@ -451,11 +488,24 @@ private Q_SLOTS:
         auto *preview = m_page->preview();
         QTRY_VERIFY(!preview->sourcePixmap().isNull());
         const QImage shown = preview->sourcePixmap().toImage();
-        QVERIFY(qAbs(double(shown.width()) / shown.height() - 1280.0 / 1024.0) < 0.01);
+        QVERIFY(qAbs(double(shown.width()) / shown.height() - 1920.0 / 1080.0) < 0.01);
         QCOMPARE(shown.pixelColor(2, shown.height() / 2), QColor(Qt::red));
         QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() / 2), QColor(Qt::blue));
     }
 };
 
-VYR_TEST_MAIN(TestWallpaperPage)
+int main(int argc, char *argv[])
+{
+    vyrtest::setupEnvironment();
+    FullHdServer server;
+    if (!server.start()) {
+        std::fprintf(stderr, "test_wallpaperpage: can't start Xvfb\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestWallpaperPage tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "test_wallpaperpage.moc"
