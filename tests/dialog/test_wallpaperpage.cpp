@@ -471,6 +471,55 @@ private Q_SLOTS:
         QCOMPARE(field == QStringLiteral("vyr-default"), !taken);
     }
 
+    void svgIsConverted_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("converted");
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("No") << int(QMessageBox::No) << false;
+    }
+    void svgIsConverted()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, converted);
+        const QString svg = vyrtest::home() + QStringLiteral("/art/dunes.svg");
+        QVERIFY(vyrtest::writeFile(svg, "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='2'>"
+                                        "<rect width='4' height='2' fill='#336699'/></svg>"));
+        QVERIFY(showPage(s_logo));
+        BoxAnswerer boxes{QMessageBox::StandardButton(answer)};
+        m_page->selectWallpaperFile(svg);
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("File conversion|Selected file 'dunes' is in svg format\n"
+                                                         "Would you like to convert it to png now?")});
+        const QString png = vyrtest::home() + QStringLiteral("/Pictures/Wallpapers/1920x1080/dunes.png");
+        QCOMPARE(control<QLineEdit>("wallpaperLineEdit")->text(), converted ? png : QStringLiteral("vyr-default"));
+        QCOMPARE(QImageReader(png).size(), converted ? QSize(1920, 1080) : QSize());
+    }
+
+    void reloadForScreen_data()
+    {
+        QTest::addColumn<QByteArray>("extraGroup");
+        QTest::addColumn<bool>("reloaded");
+        QTest::newRow("monitor records: loaded again") << QByteArray("[Monitor::elsewhere]\nX-VYR-WallPaper=/x.png\n")
+                                                       << true;
+        QTest::newRow("no monitor records: kept") << QByteArray() << false;
+    }
+    void reloadForScreen()
+    {
+        QFETCH(QByteArray, extraGroup);
+        QFETCH(bool, reloaded);
+        const QString first = vyrtest::home() + QStringLiteral("/Pictures/first.png");
+        const QString second = vyrtest::home() + QStringLiteral("/Pictures/second.png");
+        QVERIFY(writeImage(first, QSize(4, 4)));
+        QVERIFY(writeImage(second, QSize(4, 4)));
+        QVERIFY(vyrtest::writeFile(record(1), "[Desktop Entry]\nX-VYR-WallPaper=" + first.toUtf8() + "\n\n" + extraGroup));
+        QVERIFY(showPage(s_logo));
+        QCOMPARE(control<QLineEdit>("wallpaperLineEdit")->text(), first);
+        // The window moved: the page reads the records of the new monitor.
+        QVERIFY(vyrtest::writeFile(record(1), "[Desktop Entry]\nX-VYR-WallPaper=" + second.toUtf8() + "\n\n" + extraGroup));
+        m_page->reloadForScreen(QGuiApplication::primaryScreen());
+        QCOMPARE(control<QLineEdit>("wallpaperLineEdit")->text(), reloaded ? second : first);
+    }
+
     void previewShowsTheWallpaper()
     {
         // A picture half red, half blue, stretched: the preview's left side
