@@ -90,25 +90,6 @@ private Q_SLOTS:
         QTEST(CalcLogoPosition(192, 64, origin.x(), origin.y(), 1920, 1080, key), "expected");
     }
 
-    void positionIndex_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("index");
-        QTest::newRow("Center") << "Center" << 0;
-        QTest::newRow("Tile") << "Tile" << 1;
-        QTest::newRow("Stretch") << "Stretch" << 2;
-        QTest::newRow("Fit") << "Fit" << 3;
-        QTest::newRow("Crop") << "Crop" << 4;
-        QTest::newRow("other case") << "fit" << 4;
-        QTest::newRow("unknown") << "Zoom" << 4;
-        QTest::newRow("empty") << "" << 4;
-    }
-    void positionIndex()
-    {
-        QFETCH(QString, stored);
-        QTEST(wallpaperPositionIndex(stored), "index");
-    }
-
     void logoSize_data()
     {
         QTest::addColumn<QSize>("image");
@@ -172,35 +153,6 @@ private Q_SLOTS:
         const SchemeHandOff handOff = wallpaperSchemeHandOff(wallpaper, scheme, 1000, schemeChosenAt);
         QTEST(handOff.scheme, "newScheme");
         QTEST(handOff.shadowColour, "shadow");
-    }
-
-    void saveValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("a path") << "/w/a.png" << "/w/a.png";
-        QTest::newRow("empty: the colour in lower case") << "" << "#5a91bd";
-    }
-    void saveValue()
-    {
-        QFETCH(QString, text);
-        QTEST(wallpaperSaveValue(text, QColor(QStringLiteral("#5A91BD"))), "expected");
-    }
-
-    void customWallpaper_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("custom");
-        QTest::newRow("own file") << "/home/u/sea.jpg" << true;
-        QTest::newRow("light default") << s_light << false;
-        QTest::newRow("dark default") << s_dark << false;
-        QTest::newRow("default name") << "vyr-default" << false;
-        QTest::newRow("colour") << "#5a91bd" << false;
-    }
-    void customWallpaper()
-    {
-        QFETCH(QString, text);
-        QTEST(isCustomWallpaper(text), "custom");
     }
 
     void recordChoice_data()
@@ -288,19 +240,6 @@ private Q_SLOTS:
         QFETCH(QString, variant);
         QTEST(FindDefaultLogoPath(QStringLiteral("/usr/share/wallpapers/logo/solva_logo"), 1920, 1080, variant),
               "expected");
-    }
-
-    void logoVariant_data()
-    {
-        QTest::addColumn<QString>("primary");
-        QTest::addColumn<QString>("variant");
-        QTest::newRow("blue") << "#5a91bd" << "white";
-        QTest::newRow("pale yellow") << "#fff59d" << "black";
-    }
-    void logoVariant()
-    {
-        QFETCH(QString, primary);
-        QTEST(defaultLogoVariant(primary), "variant");
     }
 
     void followLink_data()
