@@ -29,7 +29,7 @@ trap cleanup EXIT
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
@@ -43,16 +43,21 @@ picture="$HOME/Pictures/big.jpg"
 mkdir -p "$HOME/Pictures"
 "$bin/vyr-svg2png" -i "$top/data/art/wallpapers/vyr-default-dark.svg" -w 3840 -h 2160 -o "$picture" 2>/dev/null
 printf '[Variables]\nWallPaper=%s\nWallPaperPos=Crop\n' "$picture" > "$HOME/.vyr/theme/current.themerc"
+# The same start with a plain colour as the wallpaper: what the picture adds.
+printf '[Variables]\nWallPaper=#336699\n' > "$work/colour.themerc"
 
 median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
 : > "$work/floor"
 : > "$work/program"
+: > "$work/colour"
 QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor" >/dev/null
 QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >/dev/null 2>&1
 for _ in $(seq "$runs"); do
     QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor" >> "$work/floor"
     QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" >> "$work/program" 2>/dev/null
+    QT_XCB_GL_INTEGRATION=none "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" "$work/colour.themerc" \
+        >> "$work/colour" 2>/dev/null
 done
 QT_XCB_GL_INTEGRATION=none "$bin/vyr-wallpaper-redraw" "$HOME/.vyr/theme/current.themerc" "$picture" "$runs" \
     > "$work/redraw" 2>/dev/null
@@ -64,6 +69,7 @@ echo "first paint with a 3840x2160 JPEG wallpaper, median of $runs (no GL integr
 {
     row floor "$work/floor"
     row vyr-admin-theme "$work/program"
+    row colour-wallpaper "$work/colour"
 } | awk 'NR == 1 { fm = $2; fk = $3 }
     { printf "  %-18s %8.1f ms %8.1f MiB %6.2fx %6.2fx\n", $1, $2, $3 / 1024, $2 / fm, $3 / fk }'
 page=$(cut -d' ' -f1 "$work/redraw" | median)
