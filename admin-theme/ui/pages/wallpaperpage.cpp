@@ -27,12 +27,15 @@
 #include <QFileSystemModel>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QMutex>
 #include <QScreen>
+#include <QSet>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 const QString s_wallPaper = QStringLiteral("WallPaper");
@@ -74,6 +77,41 @@ private:
 /// File-path completion for @p edit. The file system model starts a thread
 /// and watches folders: it is made when the field is first focused, not
 /// while the window opens.
+/// The preview workers of every page, for the wait at process exit (left
+/// allocated: exit handlers may still use them).
+QMutex &poolsMutex()
+{
+    static auto *mutex = new QMutex;
+    return *mutex;
+}
+QSet<QThreadPool *> &livePools()
+{
+    static auto *pools = new QSet<QThreadPool *>;
+    return *pools;
+}
+void waitForPreviewsAtExit()
+{
+    QMutexLocker lock(&poolsMutex());
+    for (QThreadPool *pool : qAsConst(livePools()))
+        pool->waitForDone();
+}
+
+/**
+ * exit() (Qt calls it when the X server goes) destroys static data in the
+ * reverse order of its creation while a preview may still be decoding. The
+ * image plugins are set up here, on the graphical thread, and the wait is
+ * registered after them, so it runs before they are torn down.
+ */
+void prepareWorkers()
+{
+    static const bool prepared = [] {
+        QImageReader::supportedImageFormats();
+        std::atexit(waitForPreviewsAtExit);
+        return true;
+    }();
+    Q_UNUSED(prepared)
+}
+
 void addPathCompleter(QLineEdit *edit)
 {
     struct FocusFilter : QObject {
@@ -126,6 +164,8 @@ WallpaperPage::WallpaperPage(ThemeSettings *settings, ThemeSettings *palette, QW
     for (int i = 0; i < keys.size(); ++i)
         m_positionNames.insert(keys.at(i), tr(s_logoPositionTexts[i]));
     m_previewPool.setMaxThreadCount(1);
+    QMutexLocker lock(&poolsMutex());
+    livePools().insert(&m_previewPool);
     if (sessionFlags().highIntegritySession)
         setEnabled(false);
 }
@@ -136,6 +176,8 @@ WallpaperPage::~WallpaperPage()
     // while the page is still whole.
     m_previewPool.clear();
     m_previewPool.waitForDone();
+    QMutexLocker lock(&poolsMutex());
+    livePools().remove(&m_previewPool);
 }
 
 void WallpaperPage::setPrimaryColor(const QString &colour)
@@ -535,6 +577,7 @@ void WallpaperPage::startPreview()
     request.previewWidth = std::max(640, qRound(m_preview->width() * ratio));
     m_renderedWidth = std::min(request.previewWidth, request.screen.width());
 
+    prepareWorkers();
     const int id = ++m_previewRequest;
     m_previewPool.clear();
     m_previewPool.start([this, id, request] {
