@@ -520,6 +520,24 @@ private Q_SLOTS:
         QCOMPARE(control<QLineEdit>("wallpaperLineEdit")->text(), reloaded ? second : first);
     }
 
+    void highIntegritySavesNothing()
+    {
+        sessionFlags().highIntegritySession = true;
+        const QString picture = vyrtest::home() + QStringLiteral("/Pictures/sea.png");
+        QVERIFY(writeImage(picture, QSize(8, 8)));
+        QVERIFY(showPage(s_logo));
+        QVERIFY(!m_page->isEnabled());
+        // A picture handed over still shows, after the warning.
+        BoxAnswerer boxes{QMessageBox::Ok};
+        m_page->selectWallpaperFile(picture);
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral(
+                                  "Attention|Your session has high MIC level. Some decoration changes are not applicable.")});
+        QCOMPARE(control<QLineEdit>("wallpaperLineEdit")->text(), picture);
+        m_page->save();
+        QCOMPARE(saved(QStringLiteral("WallPaper")), QStringLiteral("(absent)"));
+        QCOMPARE(commands(), QStringList());
+    }
+
     void previewShowsTheWallpaper()
     {
         // A picture half red, half blue, stretched: the preview's left side
