@@ -63,6 +63,10 @@ void installTerminationHandler(MyApplication &app)
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
+    // A write to an X server that has just gone must fail, not kill the
+    // process: Qt then ends it through its own path, which keeps the
+    // window's geometry, instead of a signal in the middle of a file write.
+    ::signal(SIGPIPE, SIG_IGN);
 }
 
 int onXConnectionLost(Display *)

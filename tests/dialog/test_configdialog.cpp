@@ -150,9 +150,8 @@ private Q_SLOTS:
 
         QCoreApplication::setOrganizationName(QStringLiteral("orlenvask"));
         QCoreApplication::setApplicationName(QStringLiteral("vyr-admin-theme"));
+        // The shipped data holds the three default wallpapers.
         vyrtest::installShippedData();
-        for (const QString &wallpaper : {s_lightWallpaper, s_darkWallpaper, s_redWallpaper})
-            QVERIFY(vyrtest::writeFile(vyrtest::sysPath(wallpaper), "jpeg"));
     }
 
     void init()

@@ -10,6 +10,7 @@
 
 #include <session.h>
 #include <themepage.h>
+#include <wallpapersettings.h>
 #include <themesettings.h>
 #include <wallpaperpage.h>
 
@@ -127,8 +128,6 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeIconTheme(icons, QStringLiteral("Other"), vyrtest::completeIconSet()));
         QVERIFY(vyrtest::writeCursorTheme(icons, QStringLiteral("Arrows")));
         QVERIFY(vyrtest::writeCursorTheme(icons, QStringLiteral("Pointers")));
-        for (const QString &wallpaper : {s_lightWallpaper, s_darkWallpaper})
-            QVERIFY(vyrtest::writeFile(vyrtest::sysPath(wallpaper), "jpeg"));
         // The helpers the save restarts note their arguments.
         const QString log = vyrtest::sandboxRoot() + QStringLiteral("/helpers.log");
         for (const char *tool : {"/usr/bin/killall", "/usr/bin/vyr-vkbd"})

@@ -7,6 +7,7 @@
 #include <lockedvalue.h>
 #include <themecatalogue.h>
 #include <themesave.h>
+#include <wallpapersettings.h>
 
 #include <distribution.h>
 #include <schemepalette.h>
@@ -63,12 +64,6 @@ int sortGroup(const QString &name)
         return 2;
     return 3;
 }
-}
-
-CustomWallpaper &customWallpaperFlag()
-{
-    static CustomWallpaper flag = CustomWallpaper::Unknown;
-    return flag;
 }
 
 bool MySortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const

@@ -39,11 +39,6 @@ protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 };
 
-/// Whether the wallpaper is a file of the user's own: unknown until the
-/// Theme page or the Wallpaper page finds out, then kept for the process.
-enum class CustomWallpaper { Unknown, No, Yes };
-CustomWallpaper &customWallpaperFlag();
-
 /**
  * The Theme page: colour scheme and colours, cursor, icon and decoration
  * themes, sizes and desktop options. What it loads and saves lives in the
