@@ -546,7 +546,11 @@ CheckResult checkArchive(const QString &archivePath, const QString &home)
     bool sawMember = false;
     char header[s_block];
     for (;;) {
-        if (!readFully(device, header, s_block))
+        const qint64 got = device.read(header, s_block);
+        // KTar writes no end blocks; tar stops at the end of the data as well.
+        if (got == 0 && sawMember && longName.isEmpty() && longLink.isEmpty() && pax.isEmpty())
+            break;
+        if (got != s_block && !(got > 0 && readFully(device, header + got, s_block - got)))
             return sawMember ? refuse(QString(), tr("%1 is damaged").arg(archivePath)) : notTar;
         if (std::all_of(header, header + s_block, [](char c) { return c == '\0'; }))
             break;
@@ -691,12 +695,13 @@ QString printfFormat(const QString &text)
 
 QString logoutCommand(const QString &archivePath, const QString &home)
 {
+    // GNU tar reads backslash escapes in --directory unless told not to.
     if (!hasControlCharacters(archivePath) && !hasControlCharacters(home))
-        return QStringLiteral("tar xfz %1 --directory %2").arg(singleQuoted(archivePath), singleQuoted(home));
+        return QStringLiteral("tar --no-unquote -xzf %1 --directory %2").arg(singleQuoted(archivePath), singleQuoted(home));
     // A line break cannot travel on the window manager's channel, which
     // carries one command per line: printf rebuilds such a path.
     return QStringLiteral("vyr_archive=$(printf %1); vyr_home=$(printf %2); "
-                          "tar xfz \"${vyr_archive%x}\" --directory \"${vyr_home%x}\"")
+                          "tar --no-unquote -xzf \"${vyr_archive%x}\" --directory \"${vyr_home%x}\"")
         .arg(printfFormat(archivePath), printfFormat(home));
 }
 

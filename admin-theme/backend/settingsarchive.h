@@ -84,7 +84,8 @@ CheckResult checkArchive(const QString &archivePath, const QString &home);
 
 /**
  * The shell line the window manager runs after logout to unpack
- * @p archivePath into @p home ("tar xfz <archive> --directory <home>").
+ * @p archivePath into @p home
+ * ("tar --no-unquote -xzf <archive> --directory <home>").
  * Both paths are quoted so that no character of them is interpreted by sh;
  * it holds no line break, even when a path does.
  */
