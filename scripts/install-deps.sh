@@ -12,7 +12,7 @@ packages=(
     # libraries
     qtbase5-dev libqt5svg5-dev libqt5x11extras5-dev qttools5-dev-tools
     libkf5config-dev libkf5widgetsaddons-dev libkf5configwidgets-dev libkf5windowsystem-dev
-    libkf5xmlgui-dev extra-cmake-modules
+    libkf5xmlgui-dev libkf5archive-dev extra-cmake-modules
     libsimpleini-dev libconfig++-dev libfontconfig-dev libfreetype-dev libdbusmenu-qt5-dev
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev libxext-dev

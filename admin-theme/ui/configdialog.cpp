@@ -16,7 +16,12 @@
 #include <vyrqtconfigpage.h>
 #include <wallpaperpage.h>
 
+#include <settingsarchive.h>
+#include <vyrfilechooser.h>
 #include <vyrhelp.h>
+#include <vyrpaths.h>
+#include <vyrprocess.h>
+#include <vyrwmcommand.h>
 #include <wmcolours.h>
 
 #include <KPageWidget>
@@ -26,11 +31,13 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -368,17 +375,106 @@ bool ConfigDialog::anyPageChanged() const
 
 void ConfigDialog::restoreSlot()
 {
-    QMessageBox::information(this, tr("Restore"), tr("Restoring the settings is not available yet."), QMessageBox::Ok);
+    const QString allSettings = tr("All Vyr settings");
+    const QString themeOnly = tr("Theme only");
+    QInputDialog ask(this);
+    ask.setWindowTitle(tr("Restore"));
+    ask.setComboBoxItems({allSettings, themeOnly});
+    ask.setComboBoxEditable(false);
+    ask.setLabelText(tr("After restore your session will be closed, are you ready?\nIf yes then close all "
+                        "applications, select restore type and press Yes\n\nRestore type:"));
+    ask.setOkButtonText(tr("Yes, reset and close session"));
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const bool onlyTheme = ask.textValue() == themeOnly;
+
+    vyrRunProgram(vyrSystemPath(QStringLiteral("/usr/bin/killall")), {QStringLiteral("vyr-start-menu")}, 10000);
+    // The window manager must neither ask at logout nor rewrite the files
+    // removed below from what it holds in memory.
+    vyrSendWmCommand(QStringLiteral("VYRWM_UPDATE_VAL UseConfirmDialog false"));
+    vyrSendWmCommand(QStringLiteral("VYRWM_STOP_WATCH_ALL"));
+    QThread::sleep(1);
+
+    SettingsArchive::restoreFiles(onlyTheme ? SettingsArchive::RestoreType::ThemeOnly
+                                            : SettingsArchive::RestoreType::AllSettings,
+                                  m_themeFile, m_paletteFile, [this](const QString &path) {
+                                      QMessageBox::information(this, tr("Attention"), tr("Can't remove %1.").arg(path),
+                                                               QMessageBox::Ok);
+                                  });
+    QString error;
+    if (!SettingsArchive::dropCursorResources(&error))
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
+
+    setForceClose(true);
+    vyrSendWmCommand(QStringLiteral("VYRWM_LOGOUT"));
+    close();
 }
 
 void ConfigDialog::exportSlot()
 {
-    QMessageBox::information(this, tr("Export..."), tr("Exporting the settings is not available yet."), QMessageBox::Ok);
+    const QString home = GetVyrDir(VyrDirHome);
+    VyrFileRequest request;
+    request.mode = VyrFileRequest::SaveFile;
+    request.title = tr("Export...");
+    request.directory = SettingsArchive::defaultArchivePath(home);
+    request.filter = tr("Archives (*.tgz *.tar.gz)");
+    const QString archive = vyrChooseFile(this, request);
+    if (archive.isEmpty())
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QStringList errors = SettingsArchive::copyWallpaperAndLogo(m_themeSettings.get(), home);
+    QString error;
+    if (!SettingsArchive::writeArchive(archive, home, &error))
+        errors << error;
+    QApplication::restoreOverrideCursor();
+    if (!errors.isEmpty())
+        QMessageBox::warning(this, tr("Export..."), errors.join(QLatin1Char('\n')), QMessageBox::Ok);
 }
 
 void ConfigDialog::importSlot()
 {
-    QMessageBox::information(this, tr("Import..."), tr("Importing settings is not available yet."), QMessageBox::Ok);
+    const QString home = GetVyrDir(VyrDirHome);
+    VyrFileRequest request;
+    request.mode = VyrFileRequest::ExistingFile;
+    request.title = tr("Import...");
+    request.directory = home;
+    request.filter = tr("Archives (*.tgz *.tar.gz)");
+    const QString archive = vyrChooseFile(this, request);
+    if (archive.isEmpty())
+        return;
+
+    // The window manager unpacks over the home folder after logout: only an
+    // archive holding nothing but the exported settings may get there.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SettingsArchive::CheckResult check = SettingsArchive::checkArchive(archive, home);
+    QApplication::restoreOverrideCursor();
+    if (!check.ok) {
+        const QString text = check.member.isEmpty()
+            ? tr("The archive cannot be imported: %1.").arg(check.reason)
+            : tr("The archive cannot be imported: %1: %2.").arg(check.member, check.reason);
+        QMessageBox::warning(this, tr("Import..."), text, QMessageBox::Ok);
+        return;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    vyrRunProgram(vyrSystemPath(QStringLiteral("/usr/bin/killall")), {QStringLiteral("vyr-start-menu")}, 10000);
+    const QString command = SettingsArchive::importCommand(archive, home);
+    std::fprintf(stderr, "%s: cmd='%s'\n", qPrintable(QCoreApplication::applicationName()), qPrintable(command));
+    const bool scheduled = vyrSendWmCommand(command);
+    QApplication::restoreOverrideCursor();
+    if (!scheduled) {
+        QMessageBox::warning(this, tr("Import..."),
+                             tr("The window manager is not running; the archive was not scheduled for unpacking."),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (QMessageBox::question(this, tr("Import done"),
+                              tr("You need to exit and restart session. Do it now (recommended)?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes)
+        vyrSendWmCommand(QStringLiteral("VYRWM_LOGOUT"));
+    close();
 }
 
 bool ConfigDialog::messageReceived(const QString &message)

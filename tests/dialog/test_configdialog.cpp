@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "filechoices.h"
 #include "modalanswerer.h"
 #include "testenv.h"
 
@@ -647,12 +648,22 @@ private Q_SLOTS:
     {
         auto dialog = showDialog();
         QVERIFY(dialog);
-        ModalAnswerer answerer(QMessageBox::Ok);
+        // Each button asks first; cancelling changes nothing.
+        ModalAnswerer answerer;
+        QString asked;
+        answerer.then([&asked](QWidget *window) {
+            asked = window->windowTitle();
+            qobject_cast<QDialog *>(window)->reject();
+        });
+        FileChoices files;
+        files.cancel();
+        files.cancel();
         for (QAbstractButton *button : dialog->buttonBox()->buttons()) {
             if (dialog->buttonBox()->buttonRole(button) == QDialogButtonBox::ResetRole)
                 QTest::mouseClick(button, Qt::LeftButton);
         }
-        QCOMPARE(answerer.count(), 3);
+        QCOMPARE(asked, QStringLiteral("Restore"));
+        QCOMPARE(files.titles(), QStringList({QStringLiteral("Export..."), QStringLiteral("Import...")}));
         QVERIFY(dialog->isVisible());
     }
 };
