@@ -209,6 +209,9 @@ void ConfigDialog::restoreWindowGeometry(const QSize &largestPage)
 
 void ConfigDialog::storeGeometry()
 {
+    // A restore removed the geometry file with the rest; it stays removed.
+    if (m_restored)
+        return;
     const bool maximized = isMaximized();
     if (!maximized) {
         m_settings->setValue(s_width, width());
@@ -405,6 +408,7 @@ void ConfigDialog::restoreSlot()
     if (!SettingsArchive::dropCursorResources(&error))
         std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
 
+    m_restored = true;
     setForceClose(true);
     vyrSendWmCommand(QStringLiteral("VYRWM_LOGOUT"));
     close();

@@ -54,7 +54,8 @@ public:
     ThemeSettings *themeSettings() const { return m_themeSettings.get(); }
     ThemeSettings *paletteSettings() const { return m_paletteSettings.get(); }
 
-    /// Stores the window's size (unless maximised) and maximised state.
+    /// Stores the window's size (unless maximised) and maximised state;
+    /// nothing after a restore, which removed the stored geometry.
     void storeGeometry();
 
     /// When set, closing the window never asks to save.
@@ -125,6 +126,7 @@ private:
     QString m_themeFile;
     QString m_paletteFile;
     bool m_forceClose = false;
+    bool m_restored = false;
     std::unique_ptr<QSettings> m_settings;
     QString m_lastScreen;
 };

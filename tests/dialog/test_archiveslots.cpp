@@ -209,6 +209,10 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.config/Trolltech.conf")));
         QCOMPARE(QFileInfo::exists(paletteFile()), vyrKept);
         QVERIFY(!vyrXrdbQuery().contains("Xcursor"));
+        // The window's geometry, removed with the rest, is not written back
+        // when the window goes.
+        dialog.reset();
+        QVERIFY(!QFileInfo::exists(home() + QStringLiteral("/.config/orlenvask/vyr-admin-theme.conf")));
     }
 
     void restoreCancelled()
