@@ -22,8 +22,9 @@ packages=(
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
     # fontconfig's tools, and a font family with Cyrillic and one without
     fontconfig fonts-dejavu-core fonts-inconsolata
-    # a real freedesktop sound theme, and sox's way to the sound server (ALSA's pulse plugin)
-    sound-theme-freedesktop libsox-fmt-alsa
+    # a real freedesktop sound theme, and sox's ways to the sound server
+    # (ALSA's pulse plugin, and PulseAudio directly)
+    sound-theme-freedesktop libsox-fmt-alsa libsox-fmt-pulse
     # the compositor the Effects page configures; its tests run a real one
     picom
 )
