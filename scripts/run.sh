@@ -24,6 +24,12 @@ sandbox=${VYR_SANDBOX:-$top/sandbox}
 mkdir -p "$sandbox/home" "$sandbox/root" "$sandbox/runtime" "$sandbox/screenshots"
 chmod 700 "$sandbox/runtime"
 cmake --install "$build" --prefix "$sandbox/root/usr" >/dev/null
+# The system programs the suite looks for under the system root.
+for tool in play sndfile-play picom; do
+    if [ -x "/usr/bin/$tool" ] && [ ! -e "$sandbox/root/usr/bin/$tool" ]; then
+        ln -s "/usr/bin/$tool" "$sandbox/root/usr/bin/$tool"
+    fi
+done
 
 export HOME="$sandbox/home"
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
@@ -47,8 +53,10 @@ recorder="$build/bin/vyr-wm-recorder"
 
 xvfb_pid=
 recorder_pid=
+compositor_pid=
 cleanup() {
     [ -n "$recorder_pid" ] && kill "$recorder_pid" 2>/dev/null || true
+    [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
@@ -64,6 +72,11 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     echo "run: no display; using Xvfb on $DISPLAY"
+    # A desktop session runs a compositor, which the Effects page looks for.
+    if command -v picom >/dev/null 2>&1; then
+        picom --backend xrender >/dev/null 2>&1 &
+        compositor_pid=$!
+    fi
 fi
 
 "$recorder" > >(sed -u 's/^/window manager received: /') &
@@ -84,7 +97,7 @@ fi
 shot() {
     local name=$1 win=
     for _ in $(seq 50); do
-        win=$(xdotool search --name "Vyr Theme Editor" 2>/dev/null | head -n1 || true)
+        win=$(xdotool search --onlyvisible --name "Vyr Theme Editor" 2>/dev/null | head -n1 || true)
         [ -n "$win" ] && break
         sleep 0.2
     done

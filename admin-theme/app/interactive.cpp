@@ -37,6 +37,10 @@ MyApplication *s_app = nullptr;
 QPointer<ConfigDialog> s_window;
 
 int s_signalPipe[2] = {-1, -1};
+// Set once a termination was asked for: a SIGTERM that arrives while a
+// message box of the first load runs its own loop, before the main loop
+// has started, must still end the program.
+bool s_terminating = false;
 
 void onTerminate(int)
 {
@@ -55,6 +59,7 @@ void installTerminationHandler(MyApplication &app)
         char buffer[16];
         while (::read(s_signalPipe[0], buffer, sizeof buffer) > 0) {
         }
+        s_terminating = true;
         if (s_app)
             s_app->quit();
     });
@@ -230,7 +235,7 @@ int runInteractive(MyApplication &app, int argc, char **argv)
     QObject::connect(&app, &MyApplication::messageReceived, window.get(), &ConfigDialog::messageReceived);
     QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
 
-    const int status = app.exec();
+    const int status = s_terminating ? 0 : app.exec();
     // The X error handler may have destroyed the window already.
     if (!s_window)
         (void)window.release();
