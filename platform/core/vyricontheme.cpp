@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyricontheme.h"
+#include "vyrthemeindex.h"
 #include "vyrfileio.h"
 #include "vyrinidocument.h"
 #include "vyrpaths.h"
@@ -22,26 +23,6 @@ namespace {
 const QByteArray s_group = QByteArrayLiteral("Icon Theme");
 const QString s_hicolor = QStringLiteral("hicolor");
 const QStringList s_extensions{QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm")};
-// Inheritance deeper than this is a broken theme, not a real one.
-const int s_maxChain = 32;
-
-QStringList splitList(const QByteArray &value)
-{
-    QStringList out;
-    const QStringList parts = QString::fromUtf8(value).split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        const QString item = part.trimmed();
-        if (!item.isEmpty())
-            out << item;
-    }
-    return out;
-}
-
-// A theme must not send the lookup outside its own directory.
-bool isSafeRelative(const QString &dir)
-{
-    return !dir.startsWith(QLatin1Char('/')) && !dir.split(QLatin1Char('/')).contains(QStringLiteral(".."));
-}
 
 int toInt(const QByteArray &value, int fallback)
 {
@@ -218,7 +199,7 @@ struct VyrIconTheme::Private {
             return chain;
         QSet<QString> seen{name};
         std::function<void(const QStringList &, int)> walk = [&](const QStringList &names, int depth) {
-            if (depth > s_maxChain)
+            if (depth > VyrThemeIndex::maxInheritance)
                 return;
             for (const QString &parent : names) {
                 if (seen.contains(parent) || parent == s_hicolor)
@@ -306,12 +287,12 @@ bool VyrIconTheme::load()
             return false;
         d->path = dir;
         d->displayName = doc.text(QString::fromLatin1(s_group), QStringLiteral("Name"), d->name);
-        d->inherits = splitList(doc.value(s_group, "Inherits"));
-        QStringList names = splitList(doc.value(s_group, "Directories"));
-        names << splitList(doc.value(s_group, "ScaledDirectories"));
+        d->inherits = VyrThemeIndex::splitList(doc.value(s_group, "Inherits"));
+        QStringList names = VyrThemeIndex::splitList(doc.value(s_group, "Directories"));
+        names << VyrThemeIndex::splitList(doc.value(s_group, "ScaledDirectories"));
         for (const QString &entry : qAsConst(names)) {
             const QByteArray section = entry.toUtf8();
-            if (!isSafeRelative(entry) || !doc.hasSection(section))
+            if (!VyrThemeIndex::isSafeRelative(entry) || !doc.hasSection(section))
                 continue;
             Directory directory;
             directory.path = entry;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrsoundtheme.h"
+#include "vyrthemeindex.h"
 #include "vyrdesktopentry.h"
 #include "vyrinidocument.h"
 #include "vyrpaths.h"
@@ -16,34 +17,11 @@ namespace {
 const QByteArray s_group = QByteArrayLiteral("Sound Theme");
 const QString s_stereo = QStringLiteral("stereo");
 const QString s_fallbackTheme = QStringLiteral("freedesktop");
-// Inheritance deeper than this is a broken theme, not a real one.
-const int s_maxChain = 32;
 
 struct SoundDir {
     QString dir;
     QString profile;
 };
-
-QStringList splitList(const QByteArray &value)
-{
-    QStringList out;
-    const QStringList parts = QString::fromUtf8(value).split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        const QString item = part.trimmed();
-        if (!item.isEmpty())
-            out << item;
-    }
-    return out;
-}
-
-// A theme must not send the lookup outside its own directory.
-bool isSafeRelative(const QString &dir)
-{
-    if (dir.startsWith(QLatin1Char('/')))
-        return false;
-    const QStringList parts = dir.split(QLatin1Char('/'));
-    return !parts.contains(QStringLiteral(".."));
-}
 
 QStringList localeTags(const QString &locale)
 {
@@ -119,10 +97,10 @@ struct VyrSoundTheme::Private {
                 else if (key.startsWith(QLatin1String("Name[")) && key.endsWith(QLatin1Char(']')))
                     localisedNames.insert(key.mid(5, key.size() - 6), QString::fromUtf8(entry.second).trimmed());
             }
-            inherits = splitList(doc.value(s_group, "Inherits"));
-            const QStringList listed = splitList(doc.value(s_group, "Directories"));
+            inherits = VyrThemeIndex::splitList(doc.value(s_group, "Inherits"));
+            const QStringList listed = VyrThemeIndex::splitList(doc.value(s_group, "Directories"));
             for (const QString &sub : listed) {
-                if (!isSafeRelative(sub))
+                if (!VyrThemeIndex::isSafeRelative(sub))
                     continue;
                 QString profile = QString::fromUtf8(doc.value(sub.toUtf8(), "OutputProfile")).trimmed();
                 if (profile.isEmpty())
@@ -193,7 +171,7 @@ bool VyrSoundTheme::load()
     QSet<QString> seen{d->name};
     std::function<void(const QStringList &)> addParents = [&](const QStringList &parents) {
         for (const QString &parent : parents) {
-            if (seen.contains(parent) || int(d->fallbacks.size()) >= s_maxChain)
+            if (seen.contains(parent) || int(d->fallbacks.size()) >= VyrThemeIndex::maxInheritance)
                 continue;
             seen.insert(parent);
             auto theme = std::make_unique<VyrSoundTheme>(parent);
