@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
+#include "pulseserver.h"
 #include "testenv.h"
 
 #include <QElapsedTimer>
@@ -49,80 +50,6 @@ Outcome runWithServer(const QString &program, const QStringList &args, const QSt
     outcome.err = process.readAllStandardError();
     return outcome;
 }
-
-/**
- * A private PulseAudio server for one test: null sink, native protocol on a
- * socket inside the test's sandbox, its own state directory (so its
- * stream-restore database starts empty). Stopped when the object goes; the
- * parent-death signal also ends it should the test process crash.
- */
-class PulseServer
-{
-public:
-    ~PulseServer() { stop(); }
-
-    bool start(bool streamRestore)
-    {
-        if (!m_dir.isValid())
-            return false;
-        const QString dir = m_dir.path();
-        QByteArray script = "load-module module-native-protocol-unix auth-anonymous=1 socket=" + QFile::encodeName(dir)
-            + "/native\n"
-              "load-module module-null-sink sink_name=testsink\n";
-        if (streamRestore)
-            script += "load-module module-stream-restore restore_device=true restore_volume=true restore_muted=true\n";
-        script += "set-default-sink testsink\n";
-        if (!vyrtest::writeFile(dir + QStringLiteral("/test.pa"), script))
-            return false;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir + QStringLiteral("/home"));
-        env.insert(QStringLiteral("PULSE_STATE_PATH"), dir + QStringLiteral("/state"));
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir + QStringLiteral("/rt"));
-        env.remove(QStringLiteral("PULSE_SERVER"));
-        m_process.setProcessEnvironment(env);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QStringLiteral("setpriv"),
-                        {QStringLiteral("--pdeathsig"), QStringLiteral("TERM"), QStringLiteral("pulseaudio"),
-                         QStringLiteral("-n"), QStringLiteral("-F"), dir + QStringLiteral("/test.pa"),
-                         QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                         QStringLiteral("--use-pid-file=no"), QStringLiteral("--disable-shm=yes"),
-                         QStringLiteral("--log-target=file:") + dir + QStringLiteral("/pa.log")});
-        if (!m_process.waitForStarted(10000))
-            return false;
-        // Ready when a client gets an answer.
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 15000 && m_process.state() == QProcess::Running) {
-            QProcess info;
-            QProcessEnvironment clientEnv = QProcessEnvironment::systemEnvironment();
-            clientEnv.insert(QStringLiteral("PULSE_SERVER"), address());
-            info.setProcessEnvironment(clientEnv);
-            info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-            if (info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0)
-                return true;
-            QTest::qWait(50);
-        }
-        qWarning("sound server did not come up:\n%s", vyrtest::readFile(m_dir.path() + "/pa.log").constData());
-        return false;
-    }
-
-    void stop()
-    {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    QString address() const { return QStringLiteral("unix:") + m_dir.path() + QStringLiteral("/native"); }
-
-private:
-    QTemporaryDir m_dir{vyrtest::sandboxRoot() + QStringLiteral("/pa-XXXXXX")};
-    QProcess m_process;
-};
 
 } // namespace
 

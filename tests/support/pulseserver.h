@@ -18,16 +18,19 @@ class PulseServer
 public:
     ~PulseServer() { stop(); }
 
-    bool start()
+    /// With @p streamRestore the server keeps stream volumes in a database
+    /// of its own (empty at start), as a session's server does.
+    bool start(bool streamRestore = false)
     {
         if (!m_dir.isValid())
             return false;
         const QString dir = m_dir.path();
-        const QByteArray script = "load-module module-native-protocol-unix auth-anonymous=1 socket="
-            + QFile::encodeName(dir)
+        QByteArray script = "load-module module-native-protocol-unix auth-anonymous=1 socket=" + QFile::encodeName(dir)
             + "/native\n"
-              "load-module module-null-sink sink_name=testsink\n"
-              "set-default-sink testsink\n";
+              "load-module module-null-sink sink_name=testsink\n";
+        if (streamRestore)
+            script += "load-module module-stream-restore restore_device=true restore_volume=true restore_muted=true\n";
+        script += "set-default-sink testsink\n";
         if (!vyrtest::writeFile(dir + QStringLiteral("/test.pa"), script))
             return false;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
