@@ -3,6 +3,7 @@
 #include "settingsarchive.h"
 #include "fontsettings.h"
 
+#include <distribution.h>
 #include <themesettings.h>
 
 #include <vyrdesktopentry.h>
@@ -52,8 +53,8 @@ const QStringList s_defaultLogos = {
     QStringLiteral("/usr/share/wallpapers/logo/solva_logo_zel_light.svg"),
 };
 const QStringList s_defaultWallpapers = {
-    QStringLiteral("vyr-default"),
-    QStringLiteral("/usr/share/wallpapers/vyr-default-light.jpg"),
+    Distribution::defaultWallpaperName,
+    Distribution::lightWallpaper,
 };
 
 /**

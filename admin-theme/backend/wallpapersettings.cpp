@@ -266,11 +266,14 @@ SchemeHandOff wallpaperSchemeHandOff(const QString &value, const QString &scheme
         return scheme.endsWith(QLatin1String(first)) || scheme.endsWith(QLatin1String(second));
     };
     if (value == Distribution::lightWallpaper && endsWithAny("SolvaDark.colors", "SolvaVanteraAdmin.colors"))
-        handOff = {Distribution::solvaLight, QStringLiteral("#000000")};
+        handOff.scheme = Distribution::solvaLight;
     else if (value == Distribution::darkWallpaper && endsWithAny("SolvaLight.colors", "SolvaVanteraAdmin.colors"))
-        handOff = {Distribution::solvaDark, QStringLiteral("#5A91BD")};
+        handOff.scheme = Distribution::solvaDark;
     else if (value == Distribution::redWallpaper && endsWithAny("SolvaLight.colors", "SolvaDark.colors"))
-        handOff = {Distribution::solvaVanteraAdmin, QStringLiteral("#F34444")};
+        handOff.scheme = Distribution::solvaVanteraAdmin;
+    else
+        return handOff;
+    handOff.shadowColour = Distribution::shadowColour(handOff.scheme, value);
     return handOff;
 }
 

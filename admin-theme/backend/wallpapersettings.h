@@ -123,7 +123,7 @@ struct SchemeHandOff {
 };
 /**
  * A light, dark or red default wallpaper @p value chosen after the scheme
- * (@p wallpaperChangedAt > @p schemeChosenAt, seconds since the epoch)
+ * (@p wallpaperChangedAt > @p schemeChosenAt, times of ThemeSave::editTime())
  * switches another shipped Solva scheme @p scheme to its own; anything else
  * gives "-".
  */

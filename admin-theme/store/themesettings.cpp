@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "themesettings.h"
+#include "distribution.h"
 #include "session.h"
 
 #include <vyrpaths.h>
@@ -109,7 +110,7 @@ bool saveInt(ThemeSettings *settings, const QString &key, const QString &default
 static bool isForcedValue(const QString &key, const QString &value)
 {
     if (key == QLatin1String("WallPaper"))
-        return value == QLatin1String("vyr-default") || value == QLatin1String("/usr/share/wallpapers/vyr-default-light.jpg");
+        return value == Distribution::defaultWallpaperName || value == Distribution::lightWallpaper;
     if (key == QLatin1String("DecorTheme"))
         return value.isEmpty();
     return false;

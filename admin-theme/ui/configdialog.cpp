@@ -248,7 +248,7 @@ void ConfigDialog::changePage(KPageWidgetItem *current, KPageWidgetItem *previou
             const QString wallpaper = m_wallpaperPage->wallpaper();
             if (wallpaper.startsWith(QLatin1Char('/'))
                 && (wallpaper.contains(QLatin1String("vyr-default"))
-                    || wallpaper.contains(QLatin1String("/usr/share/wallpapers/vyr-default-light.jpg"))))
+                    || wallpaper.contains(Distribution::lightWallpaper)))
                 m_themePage->toggleColorSchemes(0);
             m_themePage->enableColorSchemes(true);
         }

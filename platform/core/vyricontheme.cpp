@@ -298,7 +298,7 @@ bool VyrIconTheme::load()
             directory.path = entry;
             directory.size = toInt(doc.value(section, "Size"), 0);
             if (directory.size <= 0)
-                continue; // the specification requires Size
+                continue; // a directory without a size can match no request
             directory.scale = toInt(doc.value(section, "Scale"), 1);
             directory.context = QString::fromUtf8(doc.value(section, "Context"));
             const QByteArray type = doc.value(section, "Type", "Threshold").trimmed();

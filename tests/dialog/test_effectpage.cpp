@@ -10,7 +10,6 @@
 
 #include <vyrpaths.h>
 #include <vyrprocess.h>
-#include <vyrwmcommand.h>
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -95,17 +94,8 @@ class TestEffectPage : public QObject
     WmRecorder m_recorder;
     std::unique_ptr<PrivateXServer> m_server;
 
-    /// The commands sent since the last call (a marker closes the batch).
-    QStringList commands()
-    {
-        vyrSendWmCommand(QStringLiteral("MARKER"));
-        if (!QTest::qWaitFor([this] { return m_recorder.lines().contains(QStringLiteral("MARKER")); }, 10000))
-            return {QStringLiteral("(no marker)")};
-        QStringList lines = m_recorder.lines();
-        lines.removeAll(QStringLiteral("MARKER"));
-        m_recorder.clear();
-        return lines;
-    }
+    /// The commands sent since the last call, up to a marker.
+    QStringList commands() { return m_recorder.takeCommands(); }
 
     /// "name:checked", "name:!enabled", "name=3" (spin value or combo index).
     static QString failedState(const QWidget *page, const QString &expectation)

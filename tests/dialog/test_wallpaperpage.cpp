@@ -11,7 +11,6 @@
 #include <themesettings.h>
 #include <wallpaperpage.h>
 
-#include <vyrwmcommand.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -162,17 +161,8 @@ class TestWallpaperPage : public QObject
     std::unique_ptr<ThemeSettings> m_palette;
     std::unique_ptr<WallpaperPage> m_page;
 
-    /// The commands sent since the last call (see test_wallpaperrecords).
-    QStringList commands()
-    {
-        vyrSendWmCommand(QStringLiteral("MARKER"));
-        if (!QTest::qWaitFor([this] { return m_recorder.lines().contains(QStringLiteral("MARKER")); }, 10000))
-            return {QStringLiteral("(no marker)")};
-        QStringList lines = m_recorder.lines();
-        lines.removeAll(QStringLiteral("MARKER"));
-        m_recorder.clear();
-        return lines;
-    }
+    /// The commands sent since the last call, up to a marker.
+    QStringList commands() { return m_recorder.takeCommands(); }
 
     /// Shows a page over the theme file @p variables; it loads when shown.
     WallpaperPage *showPage(const QByteArray &variables)

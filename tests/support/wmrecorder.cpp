@@ -21,7 +21,9 @@ bool WmRecorder::start(const QString &display)
     QStringList args;
     if (!display.isEmpty())
         args << QStringLiteral("--display") << display;
-    m_display = display.toLocal8Bit();
+    // The markers go to the display the recorder watches, even when the
+    // test points DISPLAY elsewhere later (a private server of its own).
+    m_display = display.isEmpty() ? qgetenv("DISPLAY") : display.toLocal8Bit();
     m_process.start(vyrtest::programPath(QStringLiteral("vyr-wm-recorder")), args);
     if (!m_process.waitForStarted(5000))
         return false;
