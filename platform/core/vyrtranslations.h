@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+/**
+ * The directories searched for the suite's message catalogues, first match
+ * wins: the one installed beside the running program (<bindir>/../share/vyr/
+ * translations for the install prefix it was built for; in the build tree the
+ * same place below the build folder, where the build puts them), then the
+ * platform's shared data directory (GetVyrDir(VyrDirSharedData) +
+ * "/translations", which follows VYR_SYSROOT). Without an application object
+ * only the second.
+ */
+QStringList vyrTranslationDirs();
+
+/**
+ * Installs the translators for the current locale (QLocale(), which follows
+ * LANGUAGE, LC_ALL, LC_MESSAGES and LANG even when the C library lacks the
+ * locale; English for the C locale, whose catalogues hold only the plural
+ * forms of the English sources): Qt's own ("qtbase"), the platform's ("vyr-platform", the shared
+ * dialogs) and the program's @p catalogue ("<catalogue>_<language>.qm";
+ * the application name when empty). A catalogue that is missing, for
+ * example for English, is skipped; each is installed at most once per
+ * process. Needs the application object; does nothing without one.
+ * Returns the catalogues installed by this call.
+ */
+QStringList vyrInstallTranslations(const QString &catalogue = QString());
