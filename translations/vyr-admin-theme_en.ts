@@ -5,16 +5,16 @@
     <name>ScreensaverPage</name>
     <message numerus="yes">
         <source> minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> minute</numerusform>
+            <numerusform> minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> second(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> second</numerusform>
+            <numerusform> seconds</numerusform>
         </translation>
     </message>
 </context>
@@ -22,9 +22,9 @@
     <name>WallpaperPage</name>
     <message numerus="yes">
         <source> minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> minute</numerusform>
+            <numerusform> minutes</numerusform>
         </translation>
     </message>
 </context>

@@ -5,26 +5,26 @@
     <name>Options</name>
     <message>
         <source>X coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Координата X</translation>
     </message>
     <message>
         <source>Y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Координата Y</translation>
     </message>
     <message>
         <source>service name</source>
-        <translation type="unfinished"></translation>
+        <translation>имя службы</translation>
     </message>
     <message>
         <source>menu path</source>
-        <translation type="unfinished"></translation>
+        <translation>путь к меню</translation>
     </message>
 </context>
 <context>
     <name>vyrInit</name>
     <message>
         <source>Vyr helper progam to parse and show dbus menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Вспомогательная программа Vyr для показа меню D-Bus</translation>
     </message>
 </context>
 </TS>

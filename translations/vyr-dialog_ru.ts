@@ -5,27 +5,27 @@
     <name>Options</name>
     <message>
         <source>Shows a message of a desktop program</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает сообщение программы рабочего стола</translation>
     </message>
     <message>
         <source>Position and size</source>
-        <translation type="unfinished"></translation>
+        <translation>Положение и размер</translation>
     </message>
     <message>
         <source>Window title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок окна</translation>
     </message>
     <message>
         <source>Icon name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя значка</translation>
     </message>
     <message>
         <source>Show a warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать предупреждение</translation>
     </message>
     <message>
         <source>Show an error</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать ошибку</translation>
     </message>
 </context>
 </TS>

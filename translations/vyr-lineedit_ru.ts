@@ -5,82 +5,90 @@
     <name>ItemRename</name>
     <message>
         <source>File name must not be empty or spaces only filled</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла не может быть пустым или состоять только из пробелов</translation>
     </message>
     <message>
         <source>Dont use symbol &apos;.&apos; as first symbol in file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла не может начинаться с точки «.»</translation>
     </message>
     <message>
         <source>Dont use symbols \n \ / : | &lt; &gt;.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не используйте символы \n \ / : | &lt; &gt;.&quot;</translation>
     </message>
     <message>
         <source>Not recommended symbols []{}!@#$%^&amp;*()|:&lt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не рекомендуется использовать символы []{}!@#$%^&amp;*()|:&lt;&gt;</translation>
     </message>
     <message>
         <source>Can&apos;t rename &apos;%1&apos;.
 Dont use symbol &apos;.&apos; as first symbol in file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1».
+Имя файла не может начинаться с точки «.»</translation>
     </message>
     <message>
         <source>Can&apos;t rename &apos;%1&apos;.
 Dont use symbols \n \ / : | &lt; &gt;. &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1».
+Не используйте символы \n \ / : | &lt; &gt;. &quot;</translation>
     </message>
     <message>
         <source>Can&apos;t rename &apos;%1&apos;.
 New name/path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1».
+Новое имя или путь слишком длинные.</translation>
     </message>
     <message>
         <source>Can&apos;t rename &apos;%1&apos;.
 The new name has letters the system&apos;s file names can&apos;t hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1».
+В новом имени есть символы, недопустимые в именах файлов этой системы.</translation>
     </message>
     <message>
         <source>Can&apos;t rename
  &apos;%1&apos;
  with &apos;%2&apos;.
 Object exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать
+ «%1»
+ в «%2».
+Объект уже существует.</translation>
     </message>
     <message>
         <source>Error when renaming &apos;%1&apos;
  with &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка при переименовании «%1»
+ в «%2».</translation>
     </message>
     <message>
         <source>Renaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименование</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать эту справку.</translation>
     </message>
     <message>
         <source>X coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Координата X</translation>
     </message>
     <message>
         <source>Y coordinate</source>
-        <translation type="unfinished"></translation>
+        <translation>Координата Y</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
     <message>
         <source>File Path (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к файлу (обязательно)</translation>
     </message>
 </context>
 <context>
@@ -88,14 +96,15 @@ Object exists.</source>
     <message>
         <source>Can&apos;t rename &apos;%1&apos;.
 Object doesn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся переименовать «%1».
+Объект не существует.</translation>
     </message>
 </context>
 <context>
     <name>vyrInit</name>
     <message>
         <source>Vyr helper progam to edit desktop item name</source>
-        <translation type="unfinished"></translation>
+        <translation>Вспомогательная программа Vyr для переименования объектов рабочего стола</translation>
     </message>
 </context>
 </TS>

@@ -6,38 +6,39 @@
     <message>
         <source>Usage: vyr-menuedit path - open path as menu or other desktop entry collection
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: vyr-menuedit путь — открыть папку как меню или другой набор ярлыков
+</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>Directory %1 doesn&apos;t exist. Create?</source>
-        <translation type="unfinished"></translation>
+        <translation>Папка %1 не существует. Создать её?</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Can&apos;t create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать папку %1</translation>
     </message>
     <message>
         <source>Classic start menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Классическое меню «Пуск»</translation>
     </message>
     <message>
         <source>Tooltips in classic menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Подсказки в классическом меню</translation>
     </message>
 </context>
 <context>
     <name>vyrInit</name>
     <message>
         <source>Vyr desktop entry collection (menu, toolbar, etc.) editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор наборов ярлыков Vyr (меню, панель инструментов и т. п.)</translation>
     </message>
 </context>
 </TS>

@@ -5,9 +5,9 @@
     <name>VyrQtConfigWidget</name>
     <message numerus="yes">
         <source> line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> line</numerusform>
+            <numerusform> lines</numerusform>
         </translation>
     </message>
 </context>

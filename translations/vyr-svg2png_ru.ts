@@ -5,19 +5,19 @@
     <name>Options</name>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ширина</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Высота</translation>
     </message>
     <message>
         <source>Input file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к исходному файлу</translation>
     </message>
     <message>
         <source>Output file path</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к создаваемому файлу</translation>
     </message>
 </context>
 </TS>
