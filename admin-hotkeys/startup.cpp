@@ -16,13 +16,14 @@ namespace {
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(HotkeysStartup)
 };
-}
+} // namespace
 
 int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfForm> &window)
 {
     const QString first = arguments.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        std::printf("%s\n", Text::tr("Usage: vyr-admin-hotkeys filepath - open/create file as hotkeys coll\n").toLocal8Bit().constData());
+        const QString usage = Text::tr("Usage: vyr-admin-hotkeys filepath - open/create file as hotkeys coll\n");
+        std::printf("%s\n", usage.toLocal8Bit().constData());
         return HotkeysExitUsage;
     }
 

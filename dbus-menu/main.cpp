@@ -129,10 +129,14 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("b"), QCoreApplication::translate("Options", "service name"), QStringLiteral("ServiceName"), QString()},
-        {QStringLiteral("m"), QCoreApplication::translate("Options", "menu path"), QStringLiteral("MenuPath"), QStringLiteral("/MenuBar")},
+        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("b"), QCoreApplication::translate("Options", "service name"), QStringLiteral("ServiceName"),
+         QString()},
+        {QStringLiteral("m"), QCoreApplication::translate("Options", "menu path"), QStringLiteral("MenuPath"),
+         QStringLiteral("/MenuBar")},
     });
     parser.process(app);
 

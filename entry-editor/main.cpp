@@ -52,20 +52,25 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(vyrProgramDescription());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption fileOption(QStringLiteral("filePath"),
-                                        QCoreApplication::translate("Options", "File Path to edit or create (if doesn't exist)"),
-                                        QStringLiteral("path"));
+    const QCommandLineOption fileOption(
+        QStringLiteral("filePath"),
+        QCoreApplication::translate("Options", "File Path to edit or create (if doesn't exist)"),
+        QStringLiteral("path"));
     const QCommandLineOption patternOption(QStringLiteral("patternPath"),
-                                           QCoreApplication::translate("Options", "File Path to inherit fields from"), QStringLiteral("path"));
-    const QCommandLineOption xOption(QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate on desktop"),
+                                           QCoreApplication::translate("Options", "File Path to inherit fields from"),
+                                           QStringLiteral("path"));
+    const QCommandLineOption xOption(QStringLiteral("x"),
+                                     QCoreApplication::translate("Options", "X coordinate on desktop"),
                                      QStringLiteral("x"), QStringLiteral("-1"));
-    const QCommandLineOption yOption(QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate on desktop"),
+    const QCommandLineOption yOption(QStringLiteral("y"),
+                                     QCoreApplication::translate("Options", "Y coordinate on desktop"),
                                      QStringLiteral("y"), QStringLiteral("-1"));
-    const QCommandLineOption monitorOption(QStringLiteral("monitor"), QCoreApplication::translate("Options", "Monitor name"),
-                                           QStringLiteral("monitor"));
-    const QCommandLineOption embedOption(QStringLiteral("embed"),
-                                         QCoreApplication::translate("Options", "Makes the dialog transient for an X app specified by winid"),
-                                         QStringLiteral("winid"));
+    const QCommandLineOption monitorOption(
+        QStringLiteral("monitor"), QCoreApplication::translate("Options", "Monitor name"), QStringLiteral("monitor"));
+    const QCommandLineOption embedOption(
+        QStringLiteral("embed"),
+        QCoreApplication::translate("Options", "Makes the dialog transient for an X app specified by winid"),
+        QStringLiteral("winid"));
     parser.addOptions({fileOption, patternOption, xOption, yOption, monitorOption, embedOption});
     parser.process(app);
 

@@ -130,7 +130,8 @@ QString refusalMessage(Refusal refusal, const QString &startText)
     case Refusal::TooLong:
         return Text::tr("Can't rename '%1'.\nNew name/path is too long.").arg(startText);
     case Refusal::Unencodable:
-        return Text::tr("Can't rename '%1'.\nThe new name has letters the system's file names can't hold.").arg(startText);
+        return Text::tr("Can't rename '%1'.\nThe new name has letters the system's file names can't hold.")
+            .arg(startText);
     }
     return QString();
 }

@@ -100,15 +100,21 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(vyrProgramDescription());
     // "-h" is the height here, so help is only "--help".
-    const QCommandLineOption helpOption(QStringLiteral("help"), QCoreApplication::translate("Options", "Displays this help."));
+    const QCommandLineOption helpOption(QStringLiteral("help"),
+                                        QCoreApplication::translate("Options", "Displays this help."));
     parser.addOptions({
         helpOption,
-        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("w"), QCoreApplication::translate("Options", "Width"), QStringLiteral("width"), QStringLiteral("0")},
-        {QStringLiteral("h"), QCoreApplication::translate("Options", "Height"), QStringLiteral("height"), QStringLiteral("0")},
+        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("w"), QCoreApplication::translate("Options", "Width"), QStringLiteral("width"),
+         QStringLiteral("0")},
+        {QStringLiteral("h"), QCoreApplication::translate("Options", "Height"), QStringLiteral("height"),
+         QStringLiteral("0")},
     });
-    parser.addPositionalArgument(QStringLiteral("file"), QCoreApplication::translate("Options", "File Path (required)"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("Options", "File Path (required)"));
     parser.process(app);
     if (parser.isSet(helpOption))
         parser.showHelp(0);

@@ -357,7 +357,8 @@ bool removeUserFontconfigFiles(QString *error)
         if (file.exists() && !file.remove()) {
             ok = false;
             if (error)
-                *error = QCoreApplication::translate("FontSettings", "cannot remove %1: %2").arg(path, file.errorString());
+                *error
+                    = QCoreApplication::translate("FontSettings", "cannot remove %1: %2").arg(path, file.errorString());
         }
     }
     return ok;

@@ -347,15 +347,17 @@ ReadResult readDocument(const QString &path, QByteArray *content, QDomDocument *
     int line = 0;
     int column = 0;
     if (!doc->setContent(*content, false, &message, &line, &column)) {
-        *error = QCoreApplication::translate("KXftConfig", "%1:%2:%3: not well-formed XML (%4); the file is left as it is")
-                     .arg(path)
-                     .arg(line)
-                     .arg(column)
-                     .arg(message);
+        *error
+            = QCoreApplication::translate("KXftConfig", "%1:%2:%3: not well-formed XML (%4); the file is left as it is")
+                  .arg(path)
+                  .arg(line)
+                  .arg(column)
+                  .arg(message);
         return ReadResult::NotFontconfig;
     }
     if (doc->documentElement().tagName() != QLatin1String("fontconfig")) {
-        *error = QCoreApplication::translate("KXftConfig", "%1: not a fontconfig document (root <%2>); the file is left as it is")
+        *error = QCoreApplication::translate("KXftConfig",
+                                             "%1: not a fontconfig document (root <%2>); the file is left as it is")
                      .arg(path, doc->documentElement().tagName());
         return ReadResult::NotFontconfig;
     }
@@ -425,7 +427,9 @@ public:
         }
         m_locked = FcAtomicLock(m_atomic);
         if (!m_locked)
-            *error = QCoreApplication::translate("KXftConfig", "%1: cannot lock the file (is another program writing it?)").arg(m_path);
+            *error
+                = QCoreApplication::translate("KXftConfig", "%1: cannot lock the file (is another program writing it?)")
+                      .arg(m_path);
         return m_locked;
     }
 
@@ -436,7 +440,8 @@ public:
         bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size()
             && out.flush() && ::fsync(out.handle()) == 0;
         if (!ok)
-            *error = QCoreApplication::translate("KXftConfig", "%1: cannot write %2: %3").arg(m_path, newName, out.errorString());
+            *error = QCoreApplication::translate("KXftConfig", "%1: cannot write %2: %3")
+                         .arg(m_path, newName, out.errorString());
         out.close();
         if (ok && QFile::exists(m_path))
             QFile::setPermissions(newName, QFile::permissions(m_path));
@@ -678,7 +683,8 @@ bool KXftConfig::apply()
     const QString dir = QFileInfo(target).absolutePath();
     if (!QDir(dir).exists()) {
         if (!QDir().mkpath(dir)) {
-            d->error = QCoreApplication::translate("KXftConfig", "%1: cannot create the directory %2").arg(d->path, dir);
+            d->error
+                = QCoreApplication::translate("KXftConfig", "%1: cannot create the directory %2").arg(d->path, dir);
             return false;
         }
         if (d->mode == Mode::User)

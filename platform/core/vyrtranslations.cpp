@@ -30,7 +30,7 @@ bool install(const QLocale &locale, const QString &catalogue, const QStringList 
     }
     return false;
 }
-}
+} // namespace
 
 QStringList vyrTranslationDirs()
 {

@@ -63,7 +63,8 @@ bool runXrdb(const QStringList &args, const QByteArray &input, QByteArray *outpu
     QProcess process;
     process.start(xrdb, args);
     if (!process.waitForStarted(s_xrdbTimeoutMs)) {
-        setError(error, QCoreApplication::translate("VyrXResources", "cannot start xrdb: %1").arg(process.errorString()));
+        setError(error,
+                 QCoreApplication::translate("VyrXResources", "cannot start xrdb: %1").arg(process.errorString()));
         return false;
     }
     process.write(input);
@@ -71,13 +72,16 @@ bool runXrdb(const QStringList &args, const QByteArray &input, QByteArray *outpu
     if (!process.waitForFinished(s_xrdbTimeoutMs)) {
         process.kill();
         process.waitForFinished(5000);
-        setError(error, QCoreApplication::translate("VyrXResources", "xrdb %1 did not finish in time").arg(args.join(QLatin1Char(' '))));
+        setError(error,
+                 QCoreApplication::translate("VyrXResources", "xrdb %1 did not finish in time")
+                     .arg(args.join(QLatin1Char(' '))));
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        setError(error, QCoreApplication::translate("VyrXResources", "xrdb %1 failed: %2")
-                            .arg(args.join(QLatin1Char(' ')),
-                                 QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+        setError(
+            error,
+            QCoreApplication::translate("VyrXResources", "xrdb %1 failed: %2")
+                .arg(args.join(QLatin1Char(' ')), QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
         return false;
     }
     if (output)
@@ -141,7 +145,9 @@ bool setXrdbParameterInFile(const QString &fileName, const QString &resource, co
     if (file.exists()) {
         // A file we cannot read would lose its other lines on rewrite.
         if (!file.open(QIODevice::ReadOnly)) {
-            setError(error, QCoreApplication::translate("VyrXResources", "cannot read %1: %2").arg(fileName, file.errorString()));
+            setError(
+                error,
+                QCoreApplication::translate("VyrXResources", "cannot read %1: %2").arg(fileName, file.errorString()));
             return false;
         }
         data = file.readAll();

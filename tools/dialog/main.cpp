@@ -66,15 +66,17 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("Options", "Shows a message of a desktop program"));
     parser.addHelpOption();
-    const QCommandLineOption geometryOption(QStringLiteral("geometry"), QCoreApplication::translate("Options", "Position and size"),
+    const QCommandLineOption geometryOption(QStringLiteral("geometry"),
+                                            QCoreApplication::translate("Options", "Position and size"),
                                             QStringLiteral("WxH+X+Y"));
-    const QCommandLineOption titleOption(QStringLiteral("title"), QCoreApplication::translate("Options", "Window title"),
-                                         QStringLiteral("text"));
-    const QCommandLineOption iconOption(QStringLiteral("icon"), QCoreApplication::translate("Options", "Icon name"), QStringLiteral("name"));
-    const QCommandLineOption sorryOption(QStringLiteral("sorry"), QCoreApplication::translate("Options", "Show a warning"),
-                                         QStringLiteral("text"));
-    const QCommandLineOption errorOption(QStringLiteral("error"), QCoreApplication::translate("Options", "Show an error"),
-                                         QStringLiteral("text"));
+    const QCommandLineOption titleOption(
+        QStringLiteral("title"), QCoreApplication::translate("Options", "Window title"), QStringLiteral("text"));
+    const QCommandLineOption iconOption(QStringLiteral("icon"), QCoreApplication::translate("Options", "Icon name"),
+                                        QStringLiteral("name"));
+    const QCommandLineOption sorryOption(
+        QStringLiteral("sorry"), QCoreApplication::translate("Options", "Show a warning"), QStringLiteral("text"));
+    const QCommandLineOption errorOption(
+        QStringLiteral("error"), QCoreApplication::translate("Options", "Show an error"), QStringLiteral("text"));
     parser.addOptions({geometryOption, titleOption, iconOption, sorryOption, errorOption});
     parser.process(arguments);
 
