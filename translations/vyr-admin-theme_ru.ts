@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
     <name>AspectRatioPixmapLabel</name>
@@ -117,7 +118,7 @@ Restore type:</source>
         <translation>Да, сбросить и завершить сеанс</translation>
     </message>
     <message>
-        <source>Can't remove %1.</source>
+        <source>Can&apos;t remove %1.</source>
         <translation>Не удаётся удалить %1.</translation>
     </message>
     <message>
@@ -194,9 +195,9 @@ Restore type:</source>
     <message>
         <source>Window position. Useless if application set own position for window.
 
-If "Smart placement" option is not set then this option will define new window position.
+If &quot;Smart placement&quot; option is not set then this option will define new window position.
 
-If "Smart placement" option is set then this option will be applied if no free space found only.</source>
+If &quot;Smart placement&quot; option is set then this option will be applied if no free space found only.</source>
         <translation>Положение окна. Не действует, если приложение само задаёт положение своего окна.
 
 Если «Умное размещение» выключено, этот параметр задаёт положение нового окна.
@@ -360,7 +361,7 @@ If "Smart placement" option is set then this option will be applied if no free s
         <translation>Вертикальная синхронизация</translation>
     </message>
     <message>
-        <source>Synchronise the compositor's screen updates with the refresh of the monitor, so that moving pictures do not tear. Switch it off when windows follow the mouse with a delay.</source>
+        <source>Synchronise the compositor&apos;s screen updates with the refresh of the monitor, so that moving pictures do not tear. Switch it off when windows follow the mouse with a delay.</source>
         <translation>Согласовывать обновление экрана композитным менеджером с частотой обновления монитора, чтобы движущееся изображение не разрывалось. Выключите, если окна следуют за мышью с запаздыванием.</translation>
     </message>
     <message>
@@ -523,31 +524,31 @@ If "Smart placement" option is set then this option will be applied if no free s
         <translation>Нет</translation>
     </message>
     <message>
-        <source>Can't find composite manager %1.</source>
+        <source>Can&apos;t find composite manager %1.</source>
         <translation>Композитный менеджер %1 не найден.</translation>
     </message>
     <message>
         <source>Composite manager started manually or from autostart.
-We don't recommend manage it here in that case.</source>
+We don&apos;t recommend manage it here in that case.</source>
         <translation>Композитный менеджер запущен вручную или через автозапуск.
 В этом случае управлять им отсюда не рекомендуется.</translation>
     </message>
     <message>
-        <source>Compositing is enabed, but composite manager isn't started now.
+        <source>Compositing is enabed, but composite manager isn&apos;t started now.
 Exit and enter in session again to start compositor with vyr.</source>
         <translation>Композитинг включён, но композитный менеджер сейчас не запущен.
 Чтобы vyr запустил его, выйдите из сеанса и войдите снова.</translation>
     </message>
     <message>
-        <source>Can't read from file %1</source>
+        <source>Can&apos;t read from file %1</source>
         <translation>Не удаётся прочитать файл %1</translation>
     </message>
     <message>
-        <source>Can't create file %1</source>
+        <source>Can&apos;t create file %1</source>
         <translation>Не удаётся создать файл %1</translation>
     </message>
     <message>
-        <source>Can't write to file %1</source>
+        <source>Can&apos;t write to file %1</source>
         <translation>Не удаётся записать в файл %1</translation>
     </message>
     <message>
@@ -597,7 +598,7 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>Настройка сглаживания</translation>
     </message>
     <message>
-        <source>Don't apply antialiasing for fonts size range</source>
+        <source>Don&apos;t apply antialiasing for fonts size range</source>
         <translation>Не сглаживать шрифты в диапазоне размеров</translation>
     </message>
     <message>
@@ -762,7 +763,7 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>Внимание!</translation>
     </message>
     <message>
-        <source>Font '%1' has no cyrillic. Save anyway?</source>
+        <source>Font &apos;%1&apos; has no cyrillic. Save anyway?</source>
         <translation>В шрифте «%1» нет кириллицы. Всё равно сохранить?</translation>
     </message>
 </context>
@@ -805,7 +806,7 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>Задать DPI шрифтов:</translation>
     </message>
     <message>
-        <source>&lt;p&gt;This option forces a specific DPI value for fonts. Use it when the screen's real DPI is not detected correctly, or when the fonts in use look right only at one value such as 96 or 120.&lt;/p&gt;&lt;p&gt;Where possible, set the DPI for the whole X server instead. When fonts render poorly at the real DPI, other fonts or other hinting settings are usually the better remedy.&lt;/p&gt;</source>
+        <source>&lt;p&gt;This option forces a specific DPI value for fonts. Use it when the screen&apos;s real DPI is not detected correctly, or when the fonts in use look right only at one value such as 96 or 120.&lt;/p&gt;&lt;p&gt;Where possible, set the DPI for the whole X server instead. When fonts render poorly at the real DPI, other fonts or other hinting settings are usually the better remedy.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Этот параметр задаёт для шрифтов определённое значение DPI. Используйте его, если настоящее DPI экрана определяется неверно или если используемые шрифты хорошо выглядят только при одном значении, например 96 или 120.&lt;/p&gt;&lt;p&gt;По возможности лучше задать DPI для всего X-сервера. Если шрифты плохо выглядят при настоящем DPI, обычно лучше подобрать другие шрифты или другие настройки хинтинга.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -994,11 +995,19 @@ Exit and enter in session again to start compositor with vyr.</source>
     </message>
     <message numerus="yes">
         <source> minute(s)</source>
-        <translation><numerusform> минута</numerusform><numerusform> минуты</numerusform><numerusform> минут</numerusform></translation>
+        <translation>
+            <numerusform> минута</numerusform>
+            <numerusform> минуты</numerusform>
+            <numerusform> минут</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source> second(s)</source>
-        <translation><numerusform> секунда</numerusform><numerusform> секунды</numerusform><numerusform> секунд</numerusform></translation>
+        <translation>
+            <numerusform> секунда</numerusform>
+            <numerusform> секунды</numerusform>
+            <numerusform> секунд</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1032,7 +1041,7 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>абсолютный путь</translation>
     </message>
     <message>
-        <source>".." in the path</source>
+        <source>&quot;..&quot; in the path</source>
         <translation>«..» в пути</translation>
     </message>
     <message>
@@ -1230,7 +1239,7 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>Предупреждение</translation>
     </message>
     <message>
-        <source>Can't load sound theme '%1'</source>
+        <source>Can&apos;t load sound theme &apos;%1&apos;</source>
         <translation>Не удаётся загрузить звуковую тему «%1»</translation>
     </message>
     <message>
@@ -1238,13 +1247,13 @@ Exit and enter in session again to start compositor with vyr.</source>
         <translation>Внимание</translation>
     </message>
     <message>
-        <source>Can't find sound player, i.e. 'play' or 'sndfile-play' command.
-Ask administrator to install 'sox' or 'sndfile-programs' package.</source>
+        <source>Can&apos;t find sound player, i.e. &apos;play&apos; or &apos;sndfile-play&apos; command.
+Ask administrator to install &apos;sox&apos; or &apos;sndfile-programs&apos; package.</source>
         <translation>Не найдена программа воспроизведения звука («play» или «sndfile-play»).
 Попросите администратора установить пакет «sox» или «sndfile-programs».</translation>
     </message>
     <message>
-        <source>Not all files in theme '%1' are in supported formats (wav, ogg)
+        <source>Not all files in theme &apos;%1&apos; are in supported formats (wav, ogg)
 You should convert them to wav.</source>
         <translation>Не все файлы темы «%1» в поддерживаемых форматах (wav, ogg).
 Преобразуйте их в wav.</translation>
@@ -1262,7 +1271,7 @@ You should convert them to wav.</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Sound '%1' doesn't exist</source>
+        <source>Sound &apos;%1&apos; doesn&apos;t exist</source>
         <translation>Звук «%1» не существует</translation>
     </message>
     <message>
@@ -1270,15 +1279,15 @@ You should convert them to wav.</source>
         <translation>Программа %1 не найдена</translation>
     </message>
     <message>
-        <source>Can't start '%1'</source>
+        <source>Can&apos;t start &apos;%1&apos;</source>
         <translation>Не удаётся запустить «%1»</translation>
     </message>
     <message>
-        <source>Program %1 could not play the sound '%2'</source>
+        <source>Program %1 could not play the sound &apos;%2&apos;</source>
         <translation>Программе %1 не удалось воспроизвести звук «%2»</translation>
     </message>
     <message>
-        <source>Can't start 'kmix'</source>
+        <source>Can&apos;t start &apos;kmix&apos;</source>
         <translation>Не удаётся запустить «kmix»</translation>
     </message>
 </context>
@@ -1461,7 +1470,7 @@ You should convert them to wav.</source>
         <translation>Размещать панель задач на каждом мониторе</translation>
     </message>
     <message>
-        <source>Show "My computer" icon</source>
+        <source>Show &quot;My computer&quot; icon</source>
         <translation>Значок «Мой компьютер»</translation>
     </message>
     <message>
@@ -1526,7 +1535,7 @@ You should convert them to wav.</source>
         <translation>Внимание</translation>
     </message>
     <message>
-        <source>Can't save the settings of Qt programs in %1:
+        <source>Can&apos;t save the settings of Qt programs in %1:
 %2</source>
         <translation>Не удаётся сохранить настройки программ Qt в %1:
 %2</translation>
@@ -1556,7 +1565,7 @@ You should convert them to wav.</source>
     </message>
     <message>
         <source>for current desktop only</source>
-        <translation>только для текущего рабочего стола</translation>
+        <translation>только этот рабочий стол</translation>
     </message>
     <message>
         <source>&lt;p&gt;Use selected wallpaper for current monitor only, &lt;/p&gt;&lt;p&gt;i.e. for monitor where this window is placed now.&lt;/p&gt;</source>
@@ -1564,11 +1573,11 @@ You should convert them to wav.</source>
     </message>
     <message>
         <source>for current monitor only</source>
-        <translation>только для текущего монитора</translation>
+        <translation>только этот монитор</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation>Расположение:</translation>
+        <translation>Положение:</translation>
     </message>
     <message>
         <source>How to fit wallpaper to desktop</source>
@@ -1592,7 +1601,7 @@ You should convert them to wav.</source>
     </message>
     <message>
         <source>Crop</source>
-        <translation>Заполнить с обрезкой</translation>
+        <translation>Заполнить</translation>
     </message>
     <message>
         <source>Slide-show:</source>
@@ -1682,7 +1691,7 @@ You should convert them to wav.</source>
         <translation>Преобразование файла</translation>
     </message>
     <message>
-        <source>Selected file '%1' is in svg format
+        <source>Selected file &apos;%1&apos; is in svg format
 Would you like to convert it to png now?</source>
         <translation>Выбранный файл «%1» в формате SVG.
 Преобразовать его в PNG сейчас?</translation>
@@ -1692,7 +1701,7 @@ Would you like to convert it to png now?</source>
         <translation>Файл существует</translation>
     </message>
     <message>
-        <source>File '%1' already exists
+        <source>File &apos;%1&apos; already exists
 Would you like to rewrite it now?</source>
         <translation>Файл «%1» уже существует.
 Перезаписать его?</translation>
@@ -1707,7 +1716,11 @@ Would you like to rewrite it now?</source>
     </message>
     <message numerus="yes">
         <source> minute(s)</source>
-        <translation><numerusform> минута</numerusform><numerusform> минуты</numerusform><numerusform> минут</numerusform></translation>
+        <translation>
+            <numerusform> минута</numerusform>
+            <numerusform> минуты</numerusform>
+            <numerusform> минут</numerusform>
+        </translation>
     </message>
 </context>
 <context>
