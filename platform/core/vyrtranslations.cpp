@@ -52,16 +52,17 @@ QStringList vyrInstallTranslations(const QString &catalogue)
         return installed;
     const QString own = catalogue.isEmpty() ? QCoreApplication::applicationName() : catalogue;
     // The texts of the sources are English, but their plural forms ("1 line",
-    // "2 lines") come from the English catalogues, as Qt's own do; the C
-    // locale gets those too.
+    // "2 lines") come from the English catalogues, as Qt's own do: the C
+    // locale and a language without a catalogue get those.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
     QLocale locale;
     if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        locale = english;
     if (install(locale, QStringLiteral("qtbase"), {QLibraryInfo::location(QLibraryInfo::TranslationsPath)}))
         installed << QStringLiteral("qtbase");
     const QStringList dirs = vyrTranslationDirs();
     for (const QString &name : {QStringLiteral("vyr-platform"), own}) {
-        if (install(locale, name, dirs))
+        if (install(locale, name, dirs) || install(english, name, dirs))
             installed << name;
     }
     return installed;

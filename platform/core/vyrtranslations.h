@@ -19,11 +19,12 @@ QStringList vyrTranslationDirs();
 /**
  * Installs the translators for the current locale (QLocale(), which follows
  * LANGUAGE, LC_ALL, LC_MESSAGES and LANG even when the C library lacks the
- * locale; English for the C locale, whose catalogues hold only the plural
- * forms of the English sources): Qt's own ("qtbase"), the platform's ("vyr-platform", the shared
+ * locale): Qt's own ("qtbase"), the platform's ("vyr-platform", the shared
  * dialogs) and the program's @p catalogue ("<catalogue>_<language>.qm";
- * the application name when empty). A catalogue that is missing, for
- * example for English, is skipped; each is installed at most once per
+ * the application name when empty). The C locale counts as English. Where
+ * a catalogue has no file for the language, its English one is taken, which
+ * holds only the plural forms of the English sources ("1 line", "2 lines");
+ * a catalogue without either is skipped. Each is installed at most once per
  * process. Needs the application object; does nothing without one.
  * Returns the catalogues installed by this call.
  */
