@@ -17,6 +17,9 @@ packages=(
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev libxext-dev
     libdbus-1-dev
+    # the Qt platform theme plugin: Qt's platform-theme interfaces and the
+    # X connection it watches the settings time stamp on
+    qtbase5-private-dev libxcb1-dev
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
@@ -27,6 +30,8 @@ packages=(
     sound-theme-freedesktop libsox-fmt-alsa libsox-fmt-pulse
     # the compositor the Effects page configures; its tests run a real one
     picom
+    # the XSETTINGS daemon running GTK programs follow (dump_xsettings too)
+    xsettingsd
 )
 
 missing=()
