@@ -45,7 +45,7 @@ QFont fixedFontFor(const std::optional<QFont> &general)
     return fixed;
 }
 
-QPlatformTheme::UiEffects effectsOf(const QStringList &words)
+int effectsOf(const QStringList &words)
 {
     static const std::pair<const char *, QPlatformTheme::UiEffect> table[] = {
         {"general", QPlatformTheme::GeneralUiEffect},
@@ -56,7 +56,7 @@ QPlatformTheme::UiEffects effectsOf(const QStringList &words)
         {"fadetooltip", QPlatformTheme::FadeTooltipUiEffect},
         {"animatetoolbox", QPlatformTheme::AnimateToolBoxUiEffect},
     };
-    QPlatformTheme::UiEffects effects;
+    int effects = 0;
     for (const auto &entry : table) {
         if (words.contains(QLatin1String(entry.first)))
             effects |= entry.second;
@@ -147,7 +147,7 @@ QVariant VyrPlatformTheme::themeHint(ThemeHint hint) const
     case WheelScrollLines:
         return m_values.qt.wheelScrollLines;
     case UiEffects:
-        return int(effectsOf(m_values.qt.guiEffects));
+        return effectsOf(m_values.qt.guiEffects);
     case SystemIconThemeName:
         return m_values.iconTheme;
     case SystemIconFallbackThemeName:

@@ -26,6 +26,10 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <KConfig>
+#include <KConfigGroup>
 
 #include <QSet>
 
@@ -35,8 +39,8 @@
 #include <cstdio>
 #include <functional>
 
-#include <sys/pidfd.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using FontSettings::FontSpec;
@@ -154,15 +158,9 @@ QByteArray schemeText(const QString &scheme)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool isColourGroup(const QByteArray &group)
+bool isColourGroup(const QString &group)
 {
-    return group.startsWith("Colors:") || group.startsWith("ColorEffects:");
-}
-
-QByteArray kdeColour(const QColor &colour)
-{
-    return QByteArray::number(colour.red()) + ',' + QByteArray::number(colour.green()) + ','
-        + QByteArray::number(colour.blue());
+    return group.startsWith(QLatin1String("Colors:")) || group.startsWith(QLatin1String("ColorEffects:"));
 }
 
 // /proc of one process, as the finder needs it.
@@ -284,38 +282,42 @@ QByteArray DesktopAppearance::xsettingsdConfig(const QByteArray &old) const
 
 QByteArray DesktopAppearance::kdeGlobals(const QByteArray &old, const QByteArray &schemeFile) const
 {
-    VyrIniDocument doc;
-    doc.loadData(old);
-    if (!schemeFile.isEmpty()) {
-        VyrIniDocument colours;
-        colours.loadData(schemeFile);
-        const QList<QByteArray> schemeGroups = colours.sections();
-        // The scheme's colour groups replace the old ones in place; other
-        // groups keep their text and their order.
-        for (const QByteArray &group : doc.sections()) {
-            if (isColourGroup(group) && !schemeGroups.contains(group))
-                doc.removeSection(group);
-        }
-        for (const QByteArray &group : schemeGroups) {
-            if (!isColourGroup(group))
-                continue;
-            const auto entries = colours.entries(group);
-            for (const QByteArray &key : doc.keys(group)) {
-                if (std::none_of(entries.begin(), entries.end(), [&key](const auto &e) { return e.first == key; }))
-                    doc.removeKey(group, key);
+    // KConfig, not the INI layer: KDE's files nest groups
+    // ("[Colors:Header][Inactive]") and mark entries ("[$e]"), which only
+    // KConfig reads and writes faithfully. It works on copies in a private
+    // directory; the caller replaces the real file atomically.
+    const QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("kdeglobals"));
+    const QString source = dir.filePath(QStringLiteral("scheme.colors"));
+    if (!dir.isValid() || !vyrWriteFileAtomically(target, old) || !vyrWriteFileAtomically(source, schemeFile))
+        return old;
+    {
+        KConfig globals(target, KConfig::SimpleConfig);
+        if (!schemeFile.isEmpty()) {
+            const KConfig colours(source, KConfig::SimpleConfig);
+            for (const QString &group : globals.groupList()) {
+                if (isColourGroup(group))
+                    globals.deleteGroup(group);
             }
-            for (const auto &entry : entries)
-                doc.setValue(group, entry.first, entry.second);
+            for (const QString &group : colours.groupList()) {
+                if (!isColourGroup(group))
+                    continue;
+                KConfigGroup copy(&globals, group);
+                KConfigGroup(&colours, group).copyTo(&copy);
+            }
+            if (isGeneratedScheme(scheme)) {
+                for (const SchemeColourEntry &entry : generatedSchemeColours(palette))
+                    KConfigGroup(&globals, entry.group).writeEntry(entry.key, entry.colour);
+            }
+            KConfigGroup(&globals, "General").writeEntry("ColorScheme", oneLine(QFileInfo(scheme).completeBaseName()));
         }
-        if (isGeneratedScheme(scheme)) {
-            for (const SchemeColourEntry &entry : generatedSchemeColours(palette))
-                doc.setValue(entry.group, entry.key, kdeColour(entry.colour));
-        }
-        doc.setValue("General", "ColorScheme", oneLine(QFileInfo(scheme).completeBaseName()).toUtf8());
+        if (!iconTheme.isEmpty())
+            KConfigGroup(&globals, "Icons").writeEntry("Theme", oneLine(iconTheme));
+        if (!globals.sync())
+            return old;
     }
-    if (!iconTheme.isEmpty())
-        doc.setValue("Icons", "Theme", oneLine(iconTheme).toUtf8());
-    return doc.saveData();
+    QFile file(target);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : old;
 }
 
 QString DesktopAppearance::trolltechPath()
@@ -424,10 +426,12 @@ bool reload()
         return false;
     // The descriptor holds on to the process: checked again through it, the
     // signal cannot reach another process that took over the number.
-    const int fd = pidfd_open(pid, 0);
+    // (Called through syscall(): the C library's declarations are not
+    // usable from C++ in every version.)
+    const int fd = int(::syscall(SYS_pidfd_open, pid, 0));
     if (fd < 0)
-        return ::kill(pid, SIGHUP) == 0;
-    const bool sent = isOurXsettingsd(pid) && pidfd_send_signal(fd, SIGHUP, nullptr, 0) == 0;
+        return isOurXsettingsd(pid) && ::kill(pid, SIGHUP) == 0;
+    const bool sent = isOurXsettingsd(pid) && ::syscall(SYS_pidfd_send_signal, fd, SIGHUP, nullptr, 0) == 0;
     ::close(fd);
     return sent;
 }

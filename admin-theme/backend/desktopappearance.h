@@ -23,7 +23,7 @@ class ThemeSettings;
  *   theme and size, font, and for GTK 3 the dark variant when the scheme's
  *   window background is dark;
  * - the configuration xsettingsd reads: the same values and the font
- *   rendering (Xft/*), which running GTK programs follow;
+ *   rendering (the Xft settings), which running GTK programs follow;
  * - ~/.config/kdeglobals: the scheme's colour groups, its name and the icon
  *   theme, for KDE Frameworks programs.
  *
