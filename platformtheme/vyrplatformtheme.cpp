@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include <xcb/xcb.h>
 
@@ -71,7 +72,10 @@ VyrThemeValues VyrThemeValues::load(QString *paletteProblem)
     values.qt.read(VyrQtSettings::defaultPath());
     if (values.qt.hasPalette())
         values.palette = values.qt.palette(paletteProblem);
-    QFont font;
+    // Not QFont's default constructor: while the application object is
+    // being built it would fix the application font before this theme is
+    // asked for it.
+    QFont font(QStringLiteral("Sans Serif"));
     if (!values.qt.font.isEmpty() && font.fromString(values.qt.font))
         values.font = font;
     values.iconTheme = themeStoreValue(QStringLiteral("IconTheme")).trimmed();
@@ -283,8 +287,13 @@ void VyrPlatformTheme::reload()
     if (iconsChanged)
         QIconLoader::instance()->updateSystemTheme();
     // Qt resolves the application palette against this theme's palette
-    // again (keeping roles the program set itself) and tells every window.
-    QWindowSystemInterface::handleThemeChange(nullptr);
+    // again (keeping roles the program set itself); each window then gets
+    // the ThemeChange event, which Qt sends only for a window named.
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    if (windows.isEmpty())
+        QWindowSystemInterface::handleThemeChange(nullptr);
+    for (QWindow *window : windows)
+        QWindowSystemInterface::handleThemeChange(window);
     if (fontChanged && fontIsOurs) {
         const QFont font = m_values.font.value_or(*QGenericUnixTheme::font(SystemFont));
         if (qobject_cast<QApplication *>(QCoreApplication::instance()))

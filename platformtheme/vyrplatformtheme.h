@@ -79,7 +79,9 @@ private:
     QPlatformTheme *kdeTheme() const;
 
     VyrThemeValues m_values;
-    QFont m_fixedFont;
+    // Made with a family: a default-made QFont would ask for the
+    // application font while the application is still being built.
+    QFont m_fixedFont{QStringLiteral("monospace")};
     QTimer m_reloadTimer;
     unsigned int m_root = 0;
     unsigned int m_stampAtom = 0;

@@ -163,6 +163,20 @@ bool isColourGroup(const QString &group)
     return group.startsWith(QLatin1String("Colors:")) || group.startsWith(QLatin1String("ColorEffects:"));
 }
 
+/// Copies the entries of @p from and of its nested groups into @p to.
+/// (KConfigGroup::copyTo() would also have the copy announced on the
+/// session bus, under the private file's name.)
+void copyGroup(const KConfigGroup &from, KConfigGroup &to)
+{
+    const QMap<QString, QString> entries = from.entryMap();
+    for (auto it = entries.begin(); it != entries.end(); ++it)
+        to.writeEntry(it.key(), it.value());
+    for (const QString &name : from.groupList()) {
+        KConfigGroup nested = to.group(name);
+        copyGroup(from.group(name), nested);
+    }
+}
+
 // /proc of one process, as the finder needs it.
 QByteArray procFile(int pid, const char *name)
 {
@@ -303,7 +317,7 @@ QByteArray DesktopAppearance::kdeGlobals(const QByteArray &old, const QByteArray
                 if (!isColourGroup(group))
                     continue;
                 KConfigGroup copy(&globals, group);
-                KConfigGroup(&colours, group).copyTo(&copy);
+                copyGroup(KConfigGroup(&colours, group), copy);
             }
             if (isGeneratedScheme(scheme)) {
                 for (const SchemeColourEntry &entry : generatedSchemeColours(palette))

@@ -9,6 +9,7 @@
 
 #include <vyricontheme.h>
 #include <vyrinidocument.h>
+#include <vyrx11.h>
 
 #include <KConfig>
 #include <KConfigGroup>
@@ -69,7 +70,8 @@ public:
             env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(VYR_PLUGIN_DIR));
         }
         m_process.setProcessEnvironment(env);
-        m_process.start(vyrtest::programPath(QStringLiteral("vyr-theme-probe")), {});
+        m_process.start(vyrtest::programPath(QStringLiteral("vyr-theme-probe")), QStringList());
+        m_process.waitForStarted(20000);
     }
     ~Probe()
     {
@@ -91,7 +93,7 @@ public:
                 if (line.startsWith(prefix))
                     return line.mid(prefix.size());
             }
-            if (deadline.hasExpired() || m_process.state() != QProcess::Running)
+            if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
                 return QString();
             m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
         }
@@ -104,7 +106,15 @@ public:
             *text = rest.left(blank);
         return rest.mid(blank + 1).toLongLong();
     }
-    ProbeState ready() { return parseState(waitFor(QStringLiteral("ready"))); }
+    ProbeState ready()
+    {
+        const QString line = waitFor(QStringLiteral("ready"));
+        if (line.isEmpty())
+            qWarning("the probe did not start: %s", errors().constData());
+        QString text;
+        stamp(line, &text);
+        return parseState(text);
+    }
     ProbeState state()
     {
         m_process.write("report\n");
@@ -125,7 +135,7 @@ vyrtest::RunResult applyScheme(const QString &scheme)
 QString dumpXsettings()
 {
     QProcess dump;
-    dump.start(QStringLiteral("dump_xsettings"), {});
+    dump.start(QStringLiteral("dump_xsettings"), QStringList());
     dump.waitForFinished(10000);
     return QString::fromUtf8(dump.readAllStandardOutput());
 }
@@ -154,6 +164,9 @@ class TestPlatformTheme : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
+        // Held for the whole run: the server keeps its resources (the
+        // cursor theme) only while a client is connected.
+        QVERIFY(vyrX11Display());
         vyrtest::installShippedData();
         // The suite starts the daemon it finds under the system root.
         if (QFile::exists(QStringLiteral("/usr/bin/xsettingsd"))) {
@@ -170,6 +183,9 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(DesktopAppearance::kdeGlobalsPath(),
                                    "[KDE]\nSingleClick=false\n\n[Colors:Window]\nBackgroundNormal=1,2,3\nStale=4\n"));
         QVERIFY(vyrtest::writeFile(DesktopAppearance::gtk3Path(), "[Settings]\ngtk-enable-animations=false\n"));
+        // Another scheme before, so that the light one is applied.
+        QVERIFY(vyrtest::writeFile(paletteFilePath(),
+                                   "[Variables]\nColorScheme=/usr/share/color-schemes/VyrDefault.colors\n"));
         const vyrtest::RunResult r = applyScheme(s_light);
         QVERIFY2(r.exitCode == 0, r.err.constData());
         m_lightTrolltech = vyrtest::readFile(DesktopAppearance::trolltechPath());
