@@ -14,6 +14,8 @@
 #include <KConfig>
 #include <KConfigGroup>
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -225,6 +227,7 @@ private Q_SLOTS:
               changed - applyStart);
         QCOMPARE(themed.state().palette, s_darkWindow);
         QCOMPARE(plain.state().text, plainStart.text);
+        m_darkTrolltech = vyrtest::readFile(DesktopAppearance::trolltechPath());
 
         // KDE programs: the scheme's colour groups, the user's other groups kept.
         {
@@ -277,6 +280,29 @@ private Q_SLOTS:
         QCOMPARE(themed.errors(), QByteArray());
     }
 
+    // The style's signal alone (a settings program without X) is enough.
+    void followsStyleSignal()
+    {
+        QVERIFY(!m_darkTrolltech.isEmpty());
+        QVERIFY(vyrtest::writeFile(DesktopAppearance::trolltechPath(), m_lightTrolltech));
+        Probe themed(true);
+        QCOMPARE(themed.ready().palette, s_lightWindow);
+        QVERIFY(vyrtest::writeFile(DesktopAppearance::trolltechPath(), m_darkTrolltech));
+        // The program listens once its own connection to the bus is made,
+        // which it does beside its start: the signal is sent until heard.
+        const QDBusMessage signal = QDBusMessage::createSignal(
+            QStringLiteral("/BreezeStyle"), QStringLiteral("org.kde.Breeze.Style"), QStringLiteral("reparseConfiguration"));
+        QString colour;
+        const auto heard = [&] {
+            if (colour.isEmpty() && QDBusConnection::sessionBus().send(signal))
+                colour = themed.waitFor(QStringLiteral("palette"), 100);
+            return !colour.isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(heard(), 20000);
+        Probe::stamp(colour, &colour);
+        QCOMPARE(colour, s_darkWindow);
+    }
+
     void malformedPaletteIsIgnored_data()
     {
         QTest::addColumn<int>("role");
@@ -317,6 +343,7 @@ private Q_SLOTS:
 
 private:
     QByteArray m_lightTrolltech;
+    QByteArray m_darkTrolltech;
 };
 
 int main(int argc, char *argv[])
