@@ -90,5 +90,5 @@ for round in $(seq 10); do
     done_at=$(grep '^all-palette ' "$work/probe.out" | tail -n 1 | cut -d' ' -f3)
     echo $((done_at - start)) >>"$work/live"
 done
-printf 'live change to 1 000 widgets, median of 10   %d ms (max %d ms)\n' \
+printf 'live change to 1 000 widgets, median of 10   %s ms (max %s ms)\n' \
     "$(median <"$work/live")" "$(sort -n "$work/live" | tail -n 1)"
