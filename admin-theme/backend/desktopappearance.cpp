@@ -416,7 +416,9 @@ void DesktopAppearance::notify() const
         return;
     if (!XSettingsDaemon::reload() && XSettingsDaemon::installed() && XSettingsDaemon::autostartWanted())
         XSettingsDaemon::start();
-    ColourSchemeApply::notifyStyle();
+    // The time stamp alone: the style's signal belongs to a new scheme,
+    // which the colour engine announces itself.
+    notifyQtSettingsChanged();
 }
 
 namespace XSettingsDaemon {

@@ -92,7 +92,8 @@ public:
      * user reloads its file (SIGHUP); without one, an installed xsettingsd
      * is started when the user's autostart starts it (a record is made for
      * a user who has none). Then Qt programs are told to read their
-     * settings again. Does nothing without a display.
+     * settings again (the settings time stamp). Does nothing without a
+     * display.
      */
     void notify() const;
 };
