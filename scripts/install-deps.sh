@@ -20,6 +20,9 @@ packages=(
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev libxext-dev
     libdbus-1-dev
+    # the Qt platform theme plugin: Qt's platform-theme interfaces and the
+    # X connection it watches the settings time stamp on
+    qtbase5-private-dev libxcb1-dev
     # headless runs, tests and the demo (python3 reads the catalogues for
     # scripts/translations.sh)
     python3
@@ -32,6 +35,8 @@ packages=(
     sound-theme-freedesktop libsox-fmt-alsa libsox-fmt-pulse
     # the compositor the Effects page configures; its tests run a real one
     picom
+    # the XSETTINGS daemon running GTK programs follow (dump_xsettings too)
+    xsettingsd
 )
 
 missing=()

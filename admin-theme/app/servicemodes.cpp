@@ -3,6 +3,7 @@
 #include "servicemodes.h"
 #include "startup.h"
 
+#include <desktopappearance.h>
 #include <distribution.h>
 #include <schemeapply.h>
 #include <schemepalette.h>
@@ -148,9 +149,15 @@ int runApplyColorScheme(const QString &schemeArgument, bool withDisplay)
     stores.rewritePalette({primary.name(), background.name(), scheme});
     apply.writePalette(primary, background);
     apply.writeShadowColour(wallpaperOf(stores.theme.get()));
+    DesktopAppearance appearance = DesktopAppearance::current(*stores.theme);
+    appearance.scheme = scheme;
+    appearance.palette = apply.qtPalette(primary, background);
+    appearance.write();
 
-    if (withDisplay)
+    if (withDisplay) {
         apply.notifySession();
+        appearance.notify();
+    }
     return 0;
 }
 

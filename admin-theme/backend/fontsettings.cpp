@@ -259,26 +259,39 @@ void storeAAOptions(const AAOptions &options, bool antiAliasingEnabled, double d
     settings.setValue(QStringLiteral("XftHintStyle"), KXftConfig::toString(options.hintStyle));
 }
 
-QByteArray xftResourceLines(const QSettings &settings)
+int XftValues::hinting() const
 {
-    QByteArray lines;
-    const bool antialias = settings.value(QStringLiteral("XftAntialias"), true).toBool();
-    lines += QByteArray("Xft.antialias: ") + (antialias ? "1" : "0") + '\n';
+    if (hintStyle.isEmpty())
+        return -1;
+    return hintStyle == QLatin1String("hintnone") ? 0 : 1;
+}
 
-    QString hintStyle = settings.value(QStringLiteral("XftHintStyle"), QStringLiteral("hintmedium")).toString();
-    if (!hintStyle.isEmpty() && !isWord(hintStyle))
-        hintStyle = QStringLiteral("hintmedium");
-    const char *hinting = hintStyle.isEmpty() ? "-1" : hintStyle == QLatin1String("hintnone") ? "0" : "1";
-    lines += QByteArray("Xft.hinting: ") + hinting + '\n';
-    if (!hintStyle.isEmpty())
-        lines += "Xft.hintstyle: " + hintStyle.toLatin1() + '\n';
-
+XftValues xftValues(const QSettings &settings)
+{
+    XftValues values;
+    values.antialias = settings.value(QStringLiteral("XftAntialias"), true).toBool();
+    values.hintStyle = settings.value(QStringLiteral("XftHintStyle"), QStringLiteral("hintmedium")).toString();
+    if (!values.hintStyle.isEmpty() && !isWord(values.hintStyle))
+        values.hintStyle = QStringLiteral("hintmedium");
     const QString subPixel = settings.value(QStringLiteral("XftSubPixel")).toString();
     if (isWord(subPixel))
-        lines += "Xft.rgba: " + subPixel.toLatin1() + '\n';
+        values.rgba = subPixel;
+    values.dpi = forcedDpi(settings);
+    return values;
+}
 
-    if (const int dpi = forcedDpi(settings))
-        lines += "Xft.dpi: " + QByteArray::number(dpi) + '\n';
+QByteArray xftResourceLines(const QSettings &settings)
+{
+    const XftValues values = xftValues(settings);
+    QByteArray lines;
+    lines += QByteArray("Xft.antialias: ") + (values.antialias ? "1" : "0") + '\n';
+    lines += "Xft.hinting: " + QByteArray::number(values.hinting()) + '\n';
+    if (!values.hintStyle.isEmpty())
+        lines += "Xft.hintstyle: " + values.hintStyle.toLatin1() + '\n';
+    if (!values.rgba.isEmpty())
+        lines += "Xft.rgba: " + values.rgba.toLatin1() + '\n';
+    if (values.dpi)
+        lines += "Xft.dpi: " + QByteArray::number(values.dpi) + '\n';
     return lines;
 }
 

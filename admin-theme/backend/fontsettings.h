@@ -128,6 +128,25 @@ void storeAAOptions(const AAOptions &options, bool antiAliasingEnabled, double d
                     QSettings &settings);
 
 /**
+ * How fonts are rendered, as the settings ask for: the one reading behind
+ * the X resources and the XSETTINGS values GTK programs get.
+ */
+struct XftValues {
+    bool antialias = true;  ///< "XftAntialias", default on
+    /// "XftHintStyle" ("hintnone", "hintslight", "hintmedium", "hintfull"),
+    /// default "hintmedium"; empty when hinting is left to fontconfig. A
+    /// value that is not a single word gives the default.
+    QString hintStyle;
+    /// "XftSubPixel" ("rgb", "bgr", "vrgb", "vbgr"); empty without
+    /// sub-pixel rendering or for a value that is not a single word.
+    QString rgba;
+    int dpi = 0; ///< "forceFontDPI", 0 when not forced
+    /// Hinting on (1), off (0) or left to fontconfig (-1).
+    int hinting() const;
+};
+XftValues xftValues(const QSettings &settings);
+
+/**
  * The resource lines the settings ask for: "Xft.antialias: 1|0", "Xft.hinting:
  * -1|0|1" and "Xft.hintstyle: <style>", "Xft.rgba: <order>" when a sub-pixel
  * order is set, "Xft.dpi: <n>" when a DPI is forced. A value that is not a

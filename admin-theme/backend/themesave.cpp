@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "themesave.h"
+#include "desktopappearance.h"
 #include "themecatalogue.h"
 
 #include <distribution.h>
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 namespace ThemeSave {
@@ -279,6 +281,7 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
     const bool decorationUnchanged = storedDecoration == decoration;
     result.decorationChanged = !decorationUnchanged;
 
+    std::optional<QPalette> appliedPalette;
     if (!flags.highIntegritySession) {
         if (!decorationUnchanged) {
             Input withDecoration = input;
@@ -322,6 +325,7 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
                 ColourSchemeApply::restartPanel();
             }
             apply.writePalette(primary, background);
+            appliedPalette = apply.qtPalette(primary, background);
             ColourSchemeApply::notifyStyle();
             if (hooks.activateScheme)
                 hooks.activateScheme(scheme);
@@ -360,6 +364,15 @@ Result save(ThemeSettings *theme, ThemeSettings *palette, const Input &input, co
     }
 
     saveBool(theme, QStringLiteral("AdaptiveIconStringColor"), s_true, input.adaptiveIconStringColor, true);
+
+    // Programs of the other toolkits follow the scheme, icons and cursor.
+    DesktopAppearance appearance = DesktopAppearance::current(*theme);
+    if (appliedPalette) {
+        appearance.scheme = scheme;
+        appearance.palette = *appliedPalette;
+    }
+    appearance.write();
+    appearance.notify();
     return result;
 }
 }

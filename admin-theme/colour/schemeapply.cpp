@@ -103,6 +103,12 @@ bool ColourSchemeApply::writePalette(const QColor &primary, const QColor &backgr
     return applyColourScheme(m_scheme, primary, background, &view, made);
 }
 
+QPalette ColourSchemeApply::qtPalette(const QColor &primary, const QColor &background) const
+{
+    const QPalette *made = isGeneratedScheme(m_scheme) ? nullptr : &schemePalette();
+    return buildSchemePalette(m_scheme, primary, background, nullptr, nullptr, made);
+}
+
 bool ColourSchemeApply::writeShadowColour(const QString &wallpaper) const
 {
     return setCompositorShadowColor(Distribution::shadowColour(m_scheme, wallpaper));

@@ -59,6 +59,9 @@ public:
      */
     bool writePalette(const QColor &primary, const QColor &background) const;
 
+    /// The Qt palette writePalette() writes for @p primary and @p background.
+    QPalette qtPalette(const QColor &primary, const QColor &background) const;
+
     /// Sets the compositor's shadow colour for the scheme shown over
     /// @p wallpaper (a stored path). False when the compositor's file could
     /// not be written.

@@ -90,6 +90,19 @@ void fillGeneratedGroup(QPalette &palette, QPalette::ColorGroup group, const Sha
 void writeBackGeneratedScheme(const QString &scheme, const QPalette &palette)
 {
     KSharedConfigPtr config = openScheme(scheme);
+    for (const SchemeColourEntry &entry : generatedSchemeColours(palette))
+        KConfigGroup(config, entry.group).writeEntry(entry.key, entry.colour);
+    // A shipped scheme the user may not write keeps its old colours; the
+    // palette still reaches the session through Trolltech.conf. KConfig
+    // would retry a failed write when the object goes away and can hang
+    // there, so the failed changes are dropped.
+    if (!config->sync())
+        config->markAsClean();
+}
+}
+
+QVector<SchemeColourEntry> generatedSchemeColours(const QPalette &palette)
+{
     const QColor alternate = palette.color(QPalette::Active, QPalette::AlternateBase);
     const QColor text = palette.color(QPalette::Active, QPalette::Text);
     const struct {
@@ -100,19 +113,13 @@ void writeBackGeneratedScheme(const QString &scheme, const QPalette &palette)
         {"Colors:View", QPalette::Base},      {"Colors:Window", QPalette::Window},
         {"Colors:Header", QPalette::Window},
     };
-    for (const auto &entry : groups) {
-        KConfigGroup group(config, entry.group);
-        group.writeEntry("BackgroundNormal", palette.color(QPalette::Active, entry.background));
-        group.writeEntry("BackgroundAlternate", alternate);
-        group.writeEntry("ForegroundNormal", text);
+    QVector<SchemeColourEntry> entries;
+    for (const auto &group : groups) {
+        entries.append({group.group, "BackgroundNormal", palette.color(QPalette::Active, group.background)});
+        entries.append({group.group, "BackgroundAlternate", alternate});
+        entries.append({group.group, "ForegroundNormal", text});
     }
-    // A shipped scheme the user may not write keeps its old colours; the
-    // palette still reaches the session through Trolltech.conf. KConfig
-    // would retry a failed write when the object goes away and can hang
-    // there, so the failed changes are dropped.
-    if (!config->sync())
-        config->markAsClean();
-}
+    return entries;
 }
 
 bool isGeneratedScheme(const QString &scheme)

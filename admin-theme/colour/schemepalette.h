@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class KConfigGroup;
 
@@ -47,6 +48,21 @@ void fixShadeMap(ShadeMap &map);
 QPalette buildSchemePalette(const QString &scheme, const QColor &primary, const QColor &background,
                             QString *focus = nullptr, QString *hover = nullptr,
                             const QPalette *schemePalette = nullptr);
+
+/// A colour a generated scheme's file takes from its palette.
+struct SchemeColourEntry {
+    const char *group; ///< "Colors:Button", ...
+    const char *key;   ///< "BackgroundNormal", ...
+    QColor colour;
+};
+/**
+ * The colours of a generated scheme (VyrDefault.colors, User.colors) made
+ * from its @p palette, which the colour engine writes back into the scheme
+ * file and the appearance writer into kdeglobals: background, alternate
+ * background and text of the button, selection, view, window and header
+ * groups.
+ */
+QVector<SchemeColourEntry> generatedSchemeColours(const QPalette &palette);
 
 /// The 21 colour names of @p group, role by role from WindowText to PlaceholderText.
 QStringList paletteColourNames(const QPalette &palette, QPalette::ColorGroup group);

@@ -22,6 +22,13 @@ Display *vyrX11Display()
     return own;
 }
 
+QString vyrDisplayWithoutScreen(const QString &display)
+{
+    const int colon = display.lastIndexOf(QLatin1Char(':'));
+    const int dot = display.indexOf(QLatin1Char('.'), colon < 0 ? 0 : colon);
+    return colon >= 0 && dot > colon ? display.left(dot) : display;
+}
+
 int vyrCurrentDesktopIndex()
 {
     Display *dpy = vyrX11Display();

@@ -16,3 +16,9 @@ typedef struct _XDisplay Display;
  * otherwise wait for that between every two requests.
  */
 Display *vyrX11Display();
+
+#include <QString>
+
+/// @p display ("host:N.S") without the screen number ("host:N"): the
+/// server, whichever of its screens a program uses.
+QString vyrDisplayWithoutScreen(const QString &display);

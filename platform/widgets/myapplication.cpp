@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "myapplication.h"
+#include "vyrx11.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
@@ -16,12 +17,7 @@
 
 QString vyrDisplayKey()
 {
-    QString display = qEnvironmentVariable("DISPLAY");
-    const int colon = display.lastIndexOf(QLatin1Char(':'));
-    const int dot = display.indexOf(QLatin1Char('.'), colon < 0 ? 0 : colon);
-    if (colon >= 0 && dot > colon)
-        display.truncate(dot);
-    return display;
+    return vyrDisplayWithoutScreen(qEnvironmentVariable("DISPLAY"));
 }
 
 static QString runtimeDir()

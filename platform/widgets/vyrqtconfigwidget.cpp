@@ -2,114 +2,23 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrqtconfigwidget.h"
 #include "vyrcountedsuffix.h"
-#include "vyrinidocument.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QVBoxLayout>
 
 namespace {
-const QString s_group = QStringLiteral("Qt");
-const QString s_style = QStringLiteral("style");
-const QString s_effects = QStringLiteral("GUIEffects");
 const QString s_doubleClick = QStringLiteral("doubleClickInterval");
 const QString s_cursorFlash = QStringLiteral("cursorFlashTime");
 const QString s_wheelLines = QStringLiteral("wheelScrollLines");
 
-struct Range {
-    int min;
-    int max;
-};
-constexpr Range s_doubleClickRange{100, 5000};
-constexpr Range s_cursorFlashRange{0, 10000}; // 0: the cursor does not blink
-constexpr Range s_wheelLinesRange{1, 100};
-
-// QSettings may have written the value quoted.
-QString unquoted(QString text)
-{
-    text = text.trimmed();
-    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
-        text = text.mid(1, text.size() - 2);
-    return text;
-}
-
-int readInt(const VyrIniDocument &doc, const QString &key, int fallback, Range range)
-{
-    bool ok = false;
-    const int value = unquoted(doc.text(s_group, key)).toInt(&ok);
-    return ok && value >= range.min && value <= range.max ? value : fallback;
-}
-}
-
-QStringList VyrQtSettings::knownEffects()
-{
-    return {QStringLiteral("general"),        QStringLiteral("animatemenu"),    QStringLiteral("fademenu"),
-            QStringLiteral("animatecombo"),   QStringLiteral("animatetooltip"), QStringLiteral("fadetooltip"),
-            QStringLiteral("animatetoolbox")};
-}
-
-QString VyrQtSettings::defaultPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/Trolltech.conf");
-}
-
-bool VyrQtSettings::read(const QString &path)
-{
-    *this = VyrQtSettings();
-    VyrIniDocument doc;
-    if (!doc.loadFile(path))
-        return !QFileInfo::exists(path);
-    style = unquoted(doc.text(s_group, s_style));
-    bool found = false;
-    const QString effects = doc.text(s_group, s_effects, QString(), &found);
-    if (found) {
-        guiEffects.clear();
-        const QStringList known = knownEffects();
-        for (const QString &word : effects.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-            const QString effect = unquoted(word).toLower();
-            if (known.contains(effect) && !guiEffects.contains(effect))
-                guiEffects << effect;
-        }
-    }
-    doubleClickInterval = readInt(doc, s_doubleClick, doubleClickInterval, s_doubleClickRange);
-    cursorFlashTime = readInt(doc, s_cursorFlash, cursorFlashTime, s_cursorFlashRange);
-    wheelScrollLines = readInt(doc, s_wheelLines, wheelScrollLines, s_wheelLinesRange);
-    return true;
-}
-
-bool VyrQtSettings::write(const QString &path, QString *error) const
-{
-    // Read the file again: other pages (the palette) may have written it since.
-    VyrIniDocument doc;
-    if (!doc.loadFile(path) && QFileInfo::exists(path)) {
-        if (error)
-            *error = QCoreApplication::translate("VyrQtSettings", "can't read %1").arg(path);
-        return false;
-    }
-    if (style.isEmpty())
-        doc.removeKey(s_group.toUtf8(), s_style.toUtf8());
-    else
-        doc.setText(s_group, s_style, style);
-    doc.setText(s_group, s_effects,
-                guiEffects.isEmpty() ? QStringLiteral("none") : guiEffects.join(QStringLiteral(", ")));
-    doc.setText(s_group, s_doubleClick, QString::number(doubleClickInterval));
-    doc.setText(s_group, s_cursorFlash, QString::number(cursorFlashTime));
-    doc.setText(s_group, s_wheelLines, QString::number(wheelScrollLines));
-    return doc.saveFile(path, error);
-}
-
-bool VyrQtSettings::operator==(const VyrQtSettings &other) const
-{
-    return style == other.style && guiEffects == other.guiEffects && doubleClickInterval == other.doubleClickInterval
-        && cursorFlashTime == other.cursorFlashTime && wheelScrollLines == other.wheelScrollLines;
+using Range = VyrQtSettings::Range;
 }
 
 VyrQtConfigWidget::VyrQtConfigWidget(QWidget *parent)
@@ -136,10 +45,10 @@ VyrQtConfigWidget::VyrQtConfigWidget(QWidget *parent)
         connect(box, qOverload<int>(&QSpinBox::valueChanged), this, &VyrQtConfigWidget::emitChanged);
         return box;
     };
-    m_doubleClick = spin(s_doubleClick, tr("Double-click interval:"), s_doubleClickRange, tr(" ms"));
-    m_cursorFlash = spin(s_cursorFlash, tr("Cursor flash time:"), s_cursorFlashRange, tr(" ms"));
+    m_doubleClick = spin(s_doubleClick, tr("Double-click interval:"), VyrQtSettings::doubleClickRange, tr(" ms"));
+    m_cursorFlash = spin(s_cursorFlash, tr("Cursor flash time:"), VyrQtSettings::cursorFlashRange, tr(" ms"));
     m_cursorFlash->setSpecialValueText(tr("No blinking"));
-    m_wheelLines = spin(s_wheelLines, tr("Mouse wheel scrolls:"), s_wheelLinesRange, QString());
+    m_wheelLines = spin(s_wheelLines, tr("Mouse wheel scrolls:"), VyrQtSettings::wheelLinesRange, QString());
     vyrSetCountedSuffix(m_wheelLines, [](int lines) { return tr(" line(s)", nullptr, lines); });
 
     m_effects = new QGroupBox(tr("GUI effects"), this);

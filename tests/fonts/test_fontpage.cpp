@@ -264,18 +264,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("qtFont");
 
         const QStringList none;
+        // Qt's font is always the general one, whichever entry changed.
+        const QString baseQt = QStringLiteral("DejaVu Sans,9,-1,5,50,0,0,0,0,0");
         QTest::newRow("10.5 pt") << "TitleFont" << 10.5 << 50 << false << false << "DejaVu Sans-10.5:normal" << none
-                                 << "";
-        QTest::newRow("10 pt") << "TitleFont" << 10.0 << 50 << false << false << "DejaVu Sans-10:normal" << none << "";
+                                 << baseQt;
+        QTest::newRow("10 pt") << "TitleFont" << 10.0 << 50 << false << false << "DejaVu Sans-10:normal" << none << baseQt;
         QTest::newRow("weight 57 is normal")
-            << "IconFont" << 11.0 << 57 << false << false << "DejaVu Sans-11:normal" << none << "";
+            << "IconFont" << 11.0 << 57 << false << false << "DejaVu Sans-11:normal" << none << baseQt;
         QTest::newRow("weight 58 is bold")
-            << "IconFont" << 11.0 << 58 << false << false << "DejaVu Sans-11:bold" << none << "";
+            << "IconFont" << 11.0 << 58 << false << false << "DejaVu Sans-11:bold" << none << baseQt;
         QTest::newRow("italic") << "TooltipFont" << 12.0 << 75 << true << false << "DejaVu Sans-12:bold:italic" << none
-                                << "";
+                                << baseQt;
         QTest::newRow("underline dropped after a warning")
             << "TaskbarFont" << 12.0 << 50 << false << true << "DejaVu Sans-12:normal"
-            << QStringList{"Attention: Font will be saved and used without underline, overline, strikeout."} << "";
+            << QStringList{"Attention: Font will be saved and used without underline, overline, strikeout."} << baseQt;
         QTest::newRow("General also Qt's font") << "DefaultFont" << 10.5 << 50 << false << true
                                                 << "DejaVu Sans-10.5:normal"
                                                 << QStringList{"Attention: Font will be saved and used without "

@@ -500,7 +500,8 @@ private Q_SLOTS:
         QCOMPARE(strayFiles(vyrtest::home() + QStringLiteral("/.vyr/theme"), {QStringLiteral("current.themerc")}),
                  QStringList());
         QCOMPARE(strayFiles(vyrtest::home() + QStringLiteral("/.config"),
-                            {QStringLiteral("Trolltech.conf"), QStringLiteral("breezerc"), QStringLiteral("picom.conf")}),
+                            {QStringLiteral("Trolltech.conf"), QStringLiteral("breezerc"), QStringLiteral("picom.conf"),
+                             QStringLiteral("kdeglobals")}),
                  QStringList());
     }
 

@@ -5,6 +5,7 @@
 
 #include "kfonts.h"
 
+#include <desktopappearance.h>
 #include <fontsettings.h>
 #include <vyrwmcommand.h>
 
@@ -38,5 +39,9 @@ void FontPage::save()
     m_fonts->save();
     const QSettings settings;
     vyrSendWmCommand(QString::fromUtf8(FontSettings::xftSettingsCommand(settings)));
+    // Running programs of every toolkit take the new fonts.
+    const DesktopAppearance appearance = DesktopAppearance::current(*this->settings());
+    appearance.write();
+    appearance.notify();
     AdminThemeKCM::save();
 }

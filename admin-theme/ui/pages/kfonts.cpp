@@ -28,7 +28,6 @@
 using namespace FontSettings;
 
 namespace {
-const QString s_defaultFontKey = QStringLiteral("DefaultFont");
 
 bool hasDecorations(const QFont &font)
 {
@@ -205,11 +204,9 @@ void KFonts::writeFont(int entry)
     if (value != m_settings->value(key, QString()).toString() && !passesCyrillicTest(font.family())
         && !askCyrillic(font.family()))
         return;
-    if (saveString(m_settings, key, QString(), value, true) && key == s_defaultFontKey) {
-        font.setStyleName(QString());
-        QSettings qt(QStringLiteral("Trolltech"));
-        qt.setValue(QStringLiteral("/Qt/font"), font.toString());
-    }
+    // The general font reaches other programs through the appearance
+    // writer, after the whole page is saved.
+    saveString(m_settings, key, QString(), value, true);
 }
 
 bool KFonts::askCyrillic(const QString &family)
