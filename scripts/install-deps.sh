@@ -27,6 +27,10 @@ packages=(
     sound-theme-freedesktop libsox-fmt-alsa libsox-fmt-pulse
     # the compositor the Effects page configures; its tests run a real one
     picom
+    # manual pages (written in scdoc, checked with man and groff), and the
+    # Debian package with its checks
+    scdoc man-db groff-base
+    dpkg-dev debhelper fakeroot lintian desktop-file-utils appstream
 )
 
 missing=()
