@@ -2,11 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Vyr desktop developers
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
-# Installs every Debian package that the build, the programs, the demo and
-# the tests need. The one place that lists packages; safe to run again.
+# Installs every Debian package that the build, the programs, the demo,
+# the tests and the Debian package need. The one place that lists packages;
+# safe to run again.
 set -euo pipefail
 
-packages=(
+# What the build needs. These are also the Build-Depends of the Debian
+# package (debian/control); scripts/check-build-depends.sh keeps the two
+# the same.
+build=(
     # toolchain
     g++ cmake ninja-build pkg-config
     # libraries
@@ -17,6 +21,13 @@ packages=(
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev libxext-dev
     libdbus-1-dev
+    # the manual pages' source format
+    scdoc
+)
+
+# What the tests, the demo and the scripts need besides; in debian/control
+# they are Build-Depends of builds that run the tests (<!nocheck>).
+check=(
     # headless runs, tests and the demo
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
@@ -27,11 +38,29 @@ packages=(
     sound-theme-freedesktop libsox-fmt-alsa libsox-fmt-pulse
     # the compositor the Effects page configures; its tests run a real one
     picom
-    # manual pages (written in scdoc, checked with man and groff), and the
-    # Debian package with its checks
-    scdoc man-db groff-base
-    dpkg-dev debhelper fakeroot lintian desktop-file-utils appstream
+    # the checks of the manual pages, the launchers and the AppStream file
+    man-db groff-base desktop-file-utils appstream
 )
+
+# What making and checking the Debian package needs on top (debhelper
+# appears in debian/control as debhelper-compat).
+package=(
+    dpkg-dev debhelper fakeroot lintian
+)
+
+# "install-deps.sh --list build|check|package" prints one group, one
+# package a line, and installs nothing.
+if [ "${1:-}" = --list ]; then
+    case "${2:-}" in
+        build) printf '%s\n' "${build[@]}" ;;
+        check) printf '%s\n' "${check[@]}" ;;
+        package) printf '%s\n' "${package[@]}" ;;
+        *) echo "usage: install-deps.sh [--list build|check|package]" >&2; exit 2 ;;
+    esac
+    exit 0
+fi
+
+packages=("${build[@]}" "${check[@]}" "${package[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
