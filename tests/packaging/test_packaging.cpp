@@ -222,6 +222,16 @@ private Q_SLOTS:
             for (auto it = launchable.globalMatch(QString::fromUtf8(content)); it.hasNext(); ++count)
                 QVERIFY(QFileInfo::exists(installRoot() + QStringLiteral("/share/applications/") + it.next().captured(1)));
             QCOMPARE(count, 4);
+            // The screenshots are the README's, below the project's address.
+            const QByteArray readme = vyrtest::readFile(vyrtest::sourceDir() + QStringLiteral("/README.md"));
+            static const QRegularExpression image(QStringLiteral("<image>https://vyr\\.example\\.org/([^<]+)<"));
+            count = 0;
+            for (auto it = image.globalMatch(QString::fromUtf8(content)); it.hasNext(); ++count) {
+                const QString path = it.next().captured(1);
+                QVERIFY2(QFileInfo::exists(vyrtest::sourceDir() + QLatin1Char('/') + path) && readme.contains(path.toUtf8()),
+                         qPrintable(path));
+            }
+            QVERIFY(count >= 1);
             return;
         }
         const vyrtest::RunResult result = vyrtest::run(tool("desktop-file-validate"), {file});
