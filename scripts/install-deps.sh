@@ -2,11 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Vyr desktop developers
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
-# Installs every Debian package that the build, the programs, the demo and
-# the tests need. The one place that lists packages; safe to run again.
+# Installs every Debian package that the build, the programs, the demo,
+# the tests and the Debian package need. The one place that lists packages;
+# safe to run again.
 set -euo pipefail
 
-packages=(
+# What the build needs. These are also the Build-Depends of the Debian
+# package (debian/control); scripts/check-build-depends.sh keeps the two
+# the same.
+build=(
     # toolchain
     g++ cmake ninja-build pkg-config
     # libraries
@@ -23,6 +27,13 @@ packages=(
     # the Qt platform theme plugin: Qt's platform-theme interfaces and the
     # X connection it watches the settings time stamp on
     qtbase5-private-dev libxcb1-dev
+    # the manual pages' source format
+    scdoc
+)
+
+# What the tests, the demo and the scripts need besides; in debian/control
+# they are Build-Depends of builds that run the tests (<!nocheck>).
+check=(
     # headless runs, tests and the demo (python3 reads the catalogues for
     # scripts/translations.sh)
     python3
@@ -37,7 +48,29 @@ packages=(
     picom
     # the XSETTINGS daemon running GTK programs follow (dump_xsettings too)
     xsettingsd
+    # the checks of the manual pages, the launchers and the AppStream file
+    man-db groff-base desktop-file-utils appstream
 )
+
+# What making and checking the Debian package needs on top (debhelper
+# appears in debian/control as debhelper-compat).
+package=(
+    dpkg-dev debhelper fakeroot lintian
+)
+
+# "install-deps.sh --list build|check|package" prints one group, one
+# package a line, and installs nothing.
+if [ "${1:-}" = --list ]; then
+    case "${2:-}" in
+        build) printf '%s\n' "${build[@]}" ;;
+        check) printf '%s\n' "${check[@]}" ;;
+        package) printf '%s\n' "${package[@]}" ;;
+        *) echo "usage: install-deps.sh [--list build|check|package]" >&2; exit 2 ;;
+    esac
+    exit 0
+fi
+
+packages=("${build[@]}" "${check[@]}" "${package[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
