@@ -3,6 +3,7 @@
 #include "themepage.h"
 #include "ui_themepage.h"
 #include "wallpaperpage.h"
+#include "waitcursor.h"
 
 #include <lockedvalue.h>
 #include <themecatalogue.h>
@@ -464,7 +465,7 @@ void ThemePage::load()
     setupForm(m_ui);
     Ui::ThemeForm &ui = *m_ui;
     ThemeSettings &store = *settings();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait(isWindowOnScreen(this));
     // The reactions are connected below; until then filling the controls
     // must not count as an edit.
     const bool wasBlocked = blockSignals(true);
@@ -596,7 +597,6 @@ void ThemePage::load()
             containsRue(lockedValue(store, QLatin1String(option.first), fallback, {option.second})));
     }
     blockSignals(wasBlocked);
-    QApplication::restoreOverrideCursor();
     AdminThemeKCM::load();
 }
 

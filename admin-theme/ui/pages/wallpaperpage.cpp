@@ -5,6 +5,7 @@
 #include "lockedvalue.h"
 #include "themepage.h"
 #include "ui_wallpaperpage.h"
+#include "waitcursor.h"
 
 #include <compositorconfig.h>
 #include <distribution.h>
@@ -51,33 +52,6 @@ const char *const s_logoPositionTexts[] = {
     QT_TRANSLATE_NOOP("WallpaperPage", "Left"),        QT_TRANSLATE_NOOP("WallpaperPage", "NotShow"),
 };
 
-/// Shows the wait cursor while alive.
-class WaitCursor
-{
-public:
-    /// With @p shown false (a window not on screen yet) nothing is shown:
-    /// loading the cursor theme costs more than the work it would cover.
-    explicit WaitCursor(bool shown = true)
-        : m_shown(shown)
-    {
-        if (m_shown)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        if (m_shown)
-            QApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    bool m_shown;
-};
-
-/// File-path completion for @p edit. The file system model starts a thread
-/// and watches folders: it is made when the field is first focused, not
-/// while the window opens.
 /// The preview workers of every page, for the wait at process exit (left
 /// allocated: exit handlers may still use them).
 QMutex &poolsMutex()
@@ -113,6 +87,9 @@ void prepareWorkers()
     Q_UNUSED(prepared)
 }
 
+/// File-path completion for @p edit. The file system model starts a thread
+/// and watches folders: it is made when the field is first focused, not
+/// while the window opens.
 void addPathCompleter(QLineEdit *edit)
 {
     struct FocusFilter : QObject {
@@ -244,8 +221,7 @@ void WallpaperPage::showEvent(QShowEvent *event)
 
 bool WallpaperPage::isOnScreen() const
 {
-    const QWindow *shownIn = window()->windowHandle();
-    return shownIn && shownIn->isExposed();
+    return isWindowOnScreen(this);
 }
 
 void WallpaperPage::markChanged()
