@@ -61,6 +61,34 @@ int sizeDistance(const VyrIconTheme::Directory &dir, int size)
     return INT_MAX;
 }
 
+// The icon theme specification's rules with the directory's Scale: a
+// directory made for another scale never matches exactly, and distances
+// compare pixels.
+bool matchesSizeAndScale(const VyrIconTheme::Directory &dir, int size, int scale)
+{
+    return dir.scale == scale && matchesSize(dir, size);
+}
+
+int scaledSizeDistance(const VyrIconTheme::Directory &dir, int size, int scale)
+{
+    const int pixels = size * scale;
+    switch (dir.type) {
+    case VyrIconTheme::DirType::Fixed:
+        return std::abs(dir.size * dir.scale - pixels);
+    case VyrIconTheme::DirType::Scalable:
+        if (pixels < dir.minSize * dir.scale)
+            return dir.minSize * dir.scale - pixels;
+        return pixels > dir.maxSize * dir.scale ? pixels - dir.maxSize * dir.scale : 0;
+    case VyrIconTheme::DirType::Threshold:
+        // As the icon theme specification writes it: outside the threshold
+        // the distance is taken from MinSize or MaxSize (Size by default).
+        if (pixels < (dir.size - dir.threshold) * dir.scale)
+            return dir.minSize * dir.scale - pixels;
+        return pixels > (dir.size + dir.threshold) * dir.scale ? pixels - dir.maxSize * dir.scale : 0;
+    }
+    return INT_MAX;
+}
+
 QString iconFileIn(const QString &dir, const QString &iconName)
 {
     for (const QString &extension : s_extensions) {
@@ -186,6 +214,53 @@ struct VyrIconTheme::Private {
             }
         }
         return best;
+    }
+
+    /// The icon theme specification's LookupIcon with scales: an exact
+    /// match, else the closest size among this theme's directories holding
+    /// the icon.
+    QString lookupToDraw(const QString &iconName, int size, int scale) const
+    {
+        for (const Directory &dir : dirs) {
+            if (!matchesSizeAndScale(dir, size, scale))
+                continue;
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
+                if (!file.isEmpty())
+                    return file;
+            }
+        }
+        QString best;
+        int bestDistance = INT_MAX;
+        for (const Directory &dir : dirs) {
+            const int distance = scaledSizeDistance(dir, size, scale);
+            if (distance >= bestDistance)
+                continue;
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
+                if (!file.isEmpty()) {
+                    best = file;
+                    bestDistance = distance;
+                    break;
+                }
+            }
+        }
+        return best;
+    }
+
+    /// The directories of this theme holding the icon, in index order.
+    std::vector<const Directory *> holding(const QString &iconName) const
+    {
+        std::vector<const Directory *> out;
+        for (const Directory &dir : dirs) {
+            for (const QString &themeDir : themeDirs) {
+                if (!iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName).isEmpty()) {
+                    out.push_back(&dir);
+                    break;
+                }
+            }
+        }
+        return out;
     }
 
     /// This theme's inherited themes depth first, each once, cycles cut,
@@ -384,6 +459,41 @@ QString VyrIconTheme::findIcon(const QString &iconName, int size, const QString 
         file = iconFileIn(base, iconName);
     }
     return file;
+}
+
+QString VyrIconTheme::iconFileToDraw(const QString &iconName, int size, int scale) const
+{
+    if (!d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')) || size < 1 || scale < 1)
+        return QString();
+    QString file = d->lookupToDraw(iconName, size, scale);
+    if (!file.isEmpty())
+        return file;
+    // Only now: reading the inherited themes (hicolor's index is large)
+    // costs more than most lookups.
+    for (const auto &theme : d->fallbacks()) {
+        file = theme->d->lookupToDraw(iconName, size, scale);
+        if (!file.isEmpty())
+            break;
+    }
+    return file;
+}
+
+QList<int> VyrIconTheme::iconSizesToDraw(const QString &iconName) const
+{
+    QList<int> sizes;
+    if (!d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')))
+        return sizes;
+    std::vector<const Directory *> dirs = d->holding(iconName);
+    if (dirs.empty()) {
+        for (const auto &theme : d->fallbacks()) {
+            dirs = theme->d->holding(iconName);
+            if (!dirs.empty())
+                break;
+        }
+    }
+    for (const Directory *dir : dirs)
+        sizes << dir->size;
+    return sizes;
 }
 
 QStringList VyrIconTheme::getThemesNames()

@@ -1,0 +1,178 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "themeicon.h"
+
+#include <vyricontheme.h>
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace {
+/// The theme's index, read once per theme (the graphical thread only).
+const VyrIconTheme &currentTheme()
+{
+    static std::unique_ptr<VyrIconTheme> theme;
+    const QString name = QIcon::themeName();
+    if (!theme || theme->name() != name) {
+        theme = std::make_unique<VyrIconTheme>(name);
+        theme->load();
+    }
+    return *theme;
+}
+
+/// A picture read from a theme file: an SVG is kept parsed and drawn at
+/// any size, another picture is decoded once.
+class ThemeFile
+{
+public:
+    explicit ThemeFile(const QString &path)
+    {
+        if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+            m_svg = std::make_unique<QSvgRenderer>(path);
+            if (!m_svg->isValid())
+                m_svg.reset();
+        } else {
+            m_image.load(path);
+        }
+    }
+
+    /// As Qt draws theme files: an SVG at the size asked for (aspect
+    /// kept), a picture larger than that scaled down to it.
+    QSize drawnSize(const QSize &size) const
+    {
+        QSize natural = m_svg ? m_svg->defaultSize() : m_image.size();
+        if (natural.isEmpty())
+            return QSize();
+        if (m_svg || natural.width() > size.width() || natural.height() > size.height())
+            natural.scale(size, Qt::KeepAspectRatio);
+        return natural;
+    }
+
+    QImage draw(const QSize &size) const
+    {
+        const QSize drawn = drawnSize(size);
+        if (drawn.isEmpty())
+            return QImage();
+        if (!m_svg)
+            return m_image.size() == drawn ? m_image : m_image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage out(drawn, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        QPainter painter(&out);
+        m_svg->render(&painter);
+        return out;
+    }
+
+private:
+    std::unique_ptr<QSvgRenderer> m_svg;
+    QImage m_image;
+};
+
+/**
+ * A theme icon that chooses its file per size asked for, as QIcon's theme
+ * icons do, but reads each file once and draws each size and mode once.
+ * Copies of the icon share all of it.
+ */
+class ThemeFileIconEngine : public QIconEngine
+{
+public:
+    ThemeFileIconEngine(const QString &name, int size, const QString &file)
+        : m_data(std::make_shared<Data>())
+    {
+        m_data->name = name;
+        m_data->fileForSize.emplace(size, file);
+    }
+
+    QIconEngine *clone() const override { return new ThemeFileIconEngine(*this); }
+    QString key() const override { return QStringLiteral("VyrThemeFile"); }
+    QString iconName() const override { return m_data->name; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override
+    {
+        QList<QSize> sizes;
+        for (int side : currentTheme().iconSizesToDraw(m_data->name))
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const ThemeFile *file = m_data->fileFor(size);
+        return file ? file->drawnSize(size) : QSize();
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const auto key = std::make_pair(std::make_pair(size.width(), size.height()), int(mode));
+        const auto known = m_data->drawn.find(key);
+        if (known != m_data->drawn.end())
+            return known->second;
+        const ThemeFile *file = m_data->fileFor(size);
+        QPixmap drawn = file ? QPixmap::fromImage(file->draw(size)) : QPixmap();
+        if (mode != QIcon::Normal && !drawn.isNull() && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            // As Qt's own icon engines do: the style derives the other modes.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+            if (!generated.isNull())
+                drawn = generated;
+        }
+        m_data->drawn.emplace(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        const QSize shown = drawn.size() / ratio;
+        painter->drawPixmap(QRect(rect.topLeft()
+                                      + QPoint((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2),
+                                  shown),
+                            drawn);
+    }
+
+private:
+    struct Data {
+        QString name;
+        /// The theme's file for each size asked for (its smaller side).
+        std::map<int, QString> fileForSize;
+        std::map<QString, std::unique_ptr<ThemeFile>> files;
+        std::map<std::pair<std::pair<int, int>, int>, QPixmap> drawn;
+
+        const ThemeFile *fileFor(const QSize &size)
+        {
+            const int side = std::min(size.width(), size.height());
+            if (side < 1)
+                return nullptr;
+            auto path = fileForSize.find(side);
+            if (path == fileForSize.end())
+                path = fileForSize.emplace(side, currentTheme().iconFileToDraw(name, side)).first;
+            if (path->second.isEmpty())
+                return nullptr;
+            auto &file = files[path->second];
+            if (!file)
+                file = std::make_unique<ThemeFile>(path->second);
+            return file.get();
+        }
+    };
+
+    std::shared_ptr<Data> m_data;
+};
+}
+
+QIcon themeIcon(const QString &name, int size)
+{
+    const QString file = currentTheme().iconFileToDraw(name, size);
+    return file.isEmpty() ? QIcon::fromTheme(name) : QIcon(new ThemeFileIconEngine(name, size, file));
+}
