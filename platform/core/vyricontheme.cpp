@@ -8,6 +8,7 @@
 #include "vyrxresources.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -19,10 +20,12 @@
 #include <cmath>
 #include <functional>
 
+#include <unistd.h>
+
 namespace {
 const QByteArray s_group = QByteArrayLiteral("Icon Theme");
 const QString s_hicolor = QStringLiteral("hicolor");
-const QStringList s_extensions{QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm")};
+const char *const s_extensions[] = {".png", ".svg", ".xpm"};
 
 int toInt(const QByteArray &value, int fallback)
 {
@@ -91,10 +94,15 @@ int scaledSizeDistance(const VyrIconTheme::Directory &dir, int size, int scale)
 
 QString iconFileIn(const QString &dir, const QString &iconName)
 {
-    for (const QString &extension : s_extensions) {
-        const QString file = dir + QLatin1Char('/') + iconName + extension;
-        if (QFileInfo::exists(file))
-            return file;
+    // Asked for every directory of a theme and every icon looked up: a
+    // plain access() on the encoded name, without QFileInfo's path work.
+    QByteArray file = QFile::encodeName(dir + QLatin1Char('/') + iconName);
+    const int stem = file.size();
+    for (const char *extension : s_extensions) {
+        file.truncate(stem);
+        file += extension;
+        if (::access(file.constData(), F_OK) == 0)
+            return dir + QLatin1Char('/') + iconName + QLatin1String(extension);
     }
     return QString();
 }
