@@ -16,6 +16,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xresource.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -238,22 +239,23 @@ struct VyrIconTheme::Private {
                     return file;
             }
         }
-        QString best;
-        int bestDistance = INT_MAX;
-        for (const Directory &dir : dirs) {
-            const int distance = scaledSizeDistance(dir, size, scale);
-            if (distance >= bestDistance)
-                continue;
+        // The closest directory holding the icon, the first in index order
+        // among equally close ones: tried nearest first, so that only
+        // directories closer than the answer are looked into.
+        std::vector<std::pair<int, const Directory *>> byDistance;
+        byDistance.reserve(dirs.size());
+        for (const Directory &dir : dirs)
+            byDistance.emplace_back(scaledSizeDistance(dir, size, scale), &dir);
+        std::stable_sort(byDistance.begin(), byDistance.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &candidate : byDistance) {
             for (const QString &themeDir : themeDirs) {
-                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
-                if (!file.isEmpty()) {
-                    best = file;
-                    bestDistance = distance;
-                    break;
-                }
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + candidate.second->path, iconName);
+                if (!file.isEmpty())
+                    return file;
             }
         }
-        return best;
+        return QString();
     }
 
     /// The directories of this theme holding the icon, in index order.

@@ -5,12 +5,17 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
+#include <QThread>
 
+#include <cerrno>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -62,6 +67,43 @@ static bool heldByThisUser(const QLocalSocket &socket)
         && peer.uid == ::geteuid();
 }
 
+namespace {
+/**
+ * An exclusive flock() on @p path while alive, waited for up to @p timeout
+ * ms (the take-over goes ahead without it after that). A flock dies with
+ * its process, so a crashed starter leaves nothing stale behind, and
+ * taking it writes and syncs nothing: the start does not wait for the
+ * disk. The file stays: removing it would let two starters lock two
+ * different files. It is never followed as a link (the directory may be
+ * the shared temporary one).
+ */
+class TakeOverLock
+{
+public:
+    TakeOverLock(const QString &path, int timeout)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600))
+    {
+        if (m_fd < 0)
+            return;
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0 && (errno == EWOULDBLOCK || errno == EINTR)
+               && waited.elapsed() < timeout)
+            QThread::msleep(5);
+    }
+    ~TakeOverLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TakeOverLock(const TakeOverLock &) = delete;
+    TakeOverLock &operator=(const TakeOverLock &) = delete;
+
+private:
+    const int m_fd;
+};
+}
+
 bool MyApplication::tryConnect(int timeout) const
 {
     QLocalSocket socket;
@@ -79,9 +121,7 @@ bool MyApplication::isRunning()
         return true;
     }
     // Only one starter may take over a stale socket at a time.
-    QLockFile lock(serverPath(m_key) + QStringLiteral(".lock"));
-    lock.setStaleLockTime(5000);
-    lock.tryLock(3000);
+    const TakeOverLock lock(serverPath(m_key) + QStringLiteral(".lock"), 3000);
     if (tryConnect(1000)) {
         m_running = true;
         return true;

@@ -6,7 +6,6 @@
 #include <QString>
 
 class QLocalServer;
-class QLockFile;
 
 /**
  * A widgets application that exists once per key (by convention the value
