@@ -376,23 +376,38 @@ bool VyrIconTheme::load()
         QStringList names = VyrThemeIndex::splitList(doc.value(s_group, "Directories"));
         names << VyrThemeIndex::splitList(doc.value(s_group, "ScaledDirectories"));
         for (const QString &entry : qAsConst(names)) {
-            const QByteArray section = entry.toUtf8();
-            if (!VyrThemeIndex::isSafeRelative(entry) || !doc.hasSection(section))
+            if (!VyrThemeIndex::isSafeRelative(entry))
                 continue;
+            // One pass over the directory's group (a theme has dozens to
+            // hundreds); a repeated key counts by its last occurrence.
+            QByteArray size, scale, context, type("Threshold"), minSize, maxSize, threshold;
+            const QList<QPair<QByteArray, QByteArray>> keys = doc.entries(entry.toUtf8());
+            for (const auto &key : keys) {
+                QByteArray *field = key.first == "Size"   ? &size
+                    : key.first == "Scale"                ? &scale
+                    : key.first == "Context"              ? &context
+                    : key.first == "Type"                 ? &type
+                    : key.first == "MinSize"              ? &minSize
+                    : key.first == "MaxSize"              ? &maxSize
+                    : key.first == "Threshold"            ? &threshold
+                                                          : nullptr;
+                if (field)
+                    *field = key.second;
+            }
             Directory directory;
             directory.path = entry;
-            directory.size = toInt(doc.value(section, "Size"), 0);
+            directory.size = toInt(size, 0);
             if (directory.size <= 0)
                 continue; // a directory without a size can match no request
-            directory.scale = toInt(doc.value(section, "Scale"), 1);
-            directory.context = QString::fromUtf8(doc.value(section, "Context"));
-            const QByteArray type = doc.value(section, "Type", "Threshold").trimmed();
+            directory.scale = toInt(scale, 1);
+            directory.context = QString::fromUtf8(context);
+            type = type.trimmed();
             directory.type = type == "Fixed" ? DirType::Fixed
                 : type == "Scalable"         ? DirType::Scalable
                                              : DirType::Threshold;
-            directory.minSize = toInt(doc.value(section, "MinSize"), directory.size);
-            directory.maxSize = toInt(doc.value(section, "MaxSize"), directory.size);
-            directory.threshold = toInt(doc.value(section, "Threshold"), 2);
+            directory.minSize = toInt(minSize, directory.size);
+            directory.maxSize = toInt(maxSize, directory.size);
+            directory.threshold = toInt(threshold, 2);
             d->dirs.push_back(directory);
         }
         d->loaded = true;

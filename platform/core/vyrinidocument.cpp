@@ -52,26 +52,34 @@ struct VyrIniDocument::Private {
 
 static QByteArray trailingCommentOf(const QByteArray &data)
 {
-    const QList<QByteArray> lines = data.split('\n');
-    int first = lines.size();
-    int last = -1;
-    int i = lines.size() - 1;
-    for (; i >= 0; --i) {
-        const QByteArray line = lines.at(i).trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!line.startsWith(';') && !line.startsWith('#'))
-            break;
-        first = i;
-        if (last < 0)
-            last = i;
+    // Walks the lines from the end: only the last few are looked at, and
+    // nothing is copied for the others (index files are read by the
+    // hundred).
+    int lineEnd = data.size();
+    int blockStart = -1;
+    int blockEnd = -1;
+    for (;;) {
+        const int newline = lineEnd > 0 ? data.lastIndexOf('\n', lineEnd - 1) : -1;
+        const int lineStart = newline + 1;
+        const QByteArray line = QByteArray::fromRawData(data.constData() + lineStart, lineEnd - lineStart).trimmed();
+        if (!line.isEmpty()) {
+            if (!line.startsWith(';') && !line.startsWith('#'))
+                break;
+            blockStart = lineStart;
+            if (blockEnd < 0)
+                blockEnd = lineEnd;
+        }
+        // A file of comments only: the parser keeps them as the file comment.
+        if (newline < 0)
+            return QByteArray();
+        lineEnd = newline;
     }
-    // A file of comments only: the parser keeps them as the file comment.
-    if (i < 0)
-        return QByteArray();
     QByteArray block;
-    for (int line = first; line <= last; ++line)
-        block += lines.at(line).trimmed() + '\n';
+    if (blockStart < 0)
+        return block;
+    const QList<QByteArray> lines = data.mid(blockStart, blockEnd - blockStart).split('\n');
+    for (const QByteArray &line : lines)
+        block += line.trimmed() + '\n';
     return block;
 }
 
