@@ -381,19 +381,18 @@ bool VyrIconTheme::load()
             // One pass over the directory's group (a theme has dozens to
             // hundreds); a repeated key counts by its last occurrence.
             QByteArray size, scale, context, type("Threshold"), minSize, maxSize, threshold;
-            const QList<QPair<QByteArray, QByteArray>> keys = doc.entries(entry.toUtf8());
-            for (const auto &key : keys) {
-                QByteArray *field = key.first == "Size"   ? &size
-                    : key.first == "Scale"                ? &scale
-                    : key.first == "Context"              ? &context
-                    : key.first == "Type"                 ? &type
-                    : key.first == "MinSize"              ? &minSize
-                    : key.first == "MaxSize"              ? &maxSize
-                    : key.first == "Threshold"            ? &threshold
-                                                          : nullptr;
+            doc.visitEntries(entry.toUtf8(), [&](const char *key, const char *value) {
+                QByteArray *field = qstrcmp(key, "Size") == 0 ? &size
+                    : qstrcmp(key, "Scale") == 0              ? &scale
+                    : qstrcmp(key, "Context") == 0            ? &context
+                    : qstrcmp(key, "Type") == 0               ? &type
+                    : qstrcmp(key, "MinSize") == 0            ? &minSize
+                    : qstrcmp(key, "MaxSize") == 0            ? &maxSize
+                    : qstrcmp(key, "Threshold") == 0          ? &threshold
+                                                              : nullptr;
                 if (field)
-                    *field = key.second;
-            }
+                    *field = value;
+            });
             Directory directory;
             directory.path = entry;
             directory.size = toInt(size, 0);

@@ -220,6 +220,19 @@ QList<QPair<QByteArray, QByteArray>> VyrIniDocument::entries(const QByteArray &s
     });
 }
 
+void VyrIniDocument::visitEntries(const QByteArray &section,
+                                  const std::function<void(const char *key, const char *value)> &visit) const
+{
+    d->visit([&](const auto &ini) {
+        // The section's multimap keeps equal keys in load order.
+        if (const auto *keyValues = ini.GetSection(section.constData())) {
+            for (const auto &entry : *keyValues)
+                visit(entry.first.pItem, entry.second);
+        }
+        return 0;
+    });
+}
+
 bool VyrIniDocument::removeKey(const QByteArray &section, const QByteArray &key)
 {
     return d->visit([&](auto &ini) { return ini.Delete(section.constData(), key.constData(), false); });
