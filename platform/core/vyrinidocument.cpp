@@ -58,12 +58,15 @@ static QByteArray trailingCommentOf(const QByteArray &data)
     int lineEnd = data.size();
     int blockStart = -1;
     int blockEnd = -1;
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
     for (;;) {
         const int newline = lineEnd > 0 ? data.lastIndexOf('\n', lineEnd - 1) : -1;
         const int lineStart = newline + 1;
-        const QByteArray line = QByteArray::fromRawData(data.constData() + lineStart, lineEnd - lineStart).trimmed();
-        if (!line.isEmpty()) {
-            if (!line.startsWith(';') && !line.startsWith('#'))
+        int first = lineStart;
+        while (first < lineEnd && blank(data.at(first)))
+            ++first;
+        if (first < lineEnd) {
+            if (data.at(first) != ';' && data.at(first) != '#')
                 break;
             blockStart = lineStart;
             if (blockEnd < 0)
