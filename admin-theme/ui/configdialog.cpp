@@ -41,9 +41,11 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 const QString s_width = QStringLiteral("width");
@@ -124,7 +126,10 @@ ConfigDialog::ConfigDialog(const QString &themeFile, const QString &paletteFile,
     restoreWindowGeometry(largest);
 
     const QString title = tr("Vyr Theme Editor");
-    setWindowIcon(icon(QStringLiteral("preferences-desktop-theme")));
+    // The window manager shows the icon, not the window: it is handed over
+    // after the first paint (drawing it at every size it has costs a scan
+    // of the icon theme).
+    m_windowIcon = icon(QStringLiteral("preferences-desktop-theme"));
     setWindowIconText(title);
     const QString fileName = QFileInfo(m_themeFile).fileName();
     setWindowTitle(fileOpen() && !fileName.isEmpty() ? title + QStringLiteral(" - ") + fileName + QStringLiteral("[*]")
@@ -506,6 +511,17 @@ bool ConfigDialog::messageReceived(const QString &message)
     raise();
     activateWindow();
     return true;
+}
+
+bool ConfigDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_windowIcon.isNull()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_windowIcon.isNull())
+                setWindowIcon(std::exchange(m_windowIcon, QIcon()));
+        });
+    }
+    return QDialog::event(event);
 }
 
 void ConfigDialog::closeEvent(QCloseEvent *event)
