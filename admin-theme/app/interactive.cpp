@@ -5,6 +5,7 @@
 
 #include <configdialog.h>
 #include <pagetable.h>
+#include <themeicon.h>
 #include <session.h>
 #include <themepaths.h>
 #include <wmcolours.h>
@@ -169,6 +170,9 @@ int runInteractive(MyApplication &app, int argc, char **argv)
 
     queryIntegrityLevel();
     vyrInit(vyrVersion(), QStringLiteral("Vyr theme editor"));
+    // Before the first widget: the window's standard icons read their
+    // theme files once (see ThemeIconStyle).
+    QApplication::setStyle(new ThemeIconStyle);
 
     if (!args.isEmpty() && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
         std::printf("%s\n", translatedUsageText().toLocal8Bit().constData());

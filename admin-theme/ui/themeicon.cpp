@@ -171,8 +171,48 @@ private:
 };
 }
 
-QIcon themeIcon(const QString &name, int size)
+QIcon themeFileIcon(const QString &name, int size)
 {
     const QString file = currentTheme().iconFileToDraw(name, size);
-    return file.isEmpty() ? QIcon::fromTheme(name) : QIcon(new ThemeFileIconEngine(name, size, file));
+    return file.isEmpty() ? QIcon() : QIcon(new ThemeFileIconEngine(name, size, file));
+}
+
+QIcon themeIcon(const QString &name, int size)
+{
+    const QIcon icon = themeFileIcon(name, size);
+    return icon.isNull() ? QIcon::fromTheme(name) : icon;
+}
+
+QIcon ThemeIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                   const QWidget *widget) const
+{
+    // The first name Qt's style looks up for each of these icons.
+    QString name;
+    switch (standardIcon) {
+    case SP_DialogOkButton:
+        name = QStringLiteral("dialog-ok");
+        break;
+    case SP_DialogApplyButton:
+        name = QStringLiteral("dialog-ok-apply");
+        break;
+    case SP_DialogCancelButton:
+        name = QStringLiteral("dialog-cancel");
+        break;
+    case SP_DialogHelpButton:
+        name = QStringLiteral("help-contents");
+        break;
+    case SP_LineEditClearButton: {
+        const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+        name = rtl ? QStringLiteral("edit-clear-locationbar-ltr") : QStringLiteral("edit-clear-locationbar-rtl");
+        break;
+    }
+    default:
+        break;
+    }
+    if (!name.isEmpty() && QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()) {
+        const QIcon icon = themeFileIcon(name, pixelMetric(PM_SmallIconSize, option, widget));
+        if (!icon.isNull())
+            return icon;
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QProxyStyle>
 #include <QString>
 
 /**
@@ -15,3 +16,24 @@
  * QIcon::fromTheme(@p name), so Qt's own fallbacks still apply.
  */
 QIcon themeIcon(const QString &name, int size);
+
+/// As themeIcon(), but null when the theme (with its inherited themes and
+/// hicolor) has no file of that very name: Qt's own fallbacks are left to
+/// the caller.
+QIcon themeFileIcon(const QString &name, int size);
+
+/**
+ * The application's style with the standard icons the window shows (the
+ * button row's and the line edits' clear button) drawn through
+ * themeFileIcon(): the same files Qt's style takes from the icon theme,
+ * read once. An icon the theme has no file of that name for is the
+ * style's own, with all of Qt's fallbacks.
+ */
+class ThemeIconStyle : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};

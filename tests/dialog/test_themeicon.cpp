@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -88,6 +90,12 @@ private Q_SLOTS:
                            "[24]\nSize=24\nType=Threshold\nThreshold=2\n"
                            "[scalable]\nSize=48\nMinSize=8\nMaxSize=64\nType=Scalable\n",
                            {{"24/near.svg", "#123456"}, {"scalable/near.svg", "#654321"}, {"scalable/any.svg", "#abcdef"}}));
+        // Without help-contents: the style's own icon (Qt's fallbacks) stays.
+        QVERIFY(writeTheme(QStringLiteral("Buttons"), "Directories=16,22\n",
+                           "[16]\nSize=16\nType=Fixed\n[22]\nSize=22\nType=Fixed\n",
+                           {{"16/dialog-ok.svg", "#00aa00"}, {"22/dialog-ok.svg", "#005500"},
+                            {"16/dialog-ok-apply.svg", "#0000aa"}, {"16/dialog-cancel.svg", "#aa0000"},
+                            {"16/edit-clear-locationbar-rtl.svg", "#aaaa00"}}));
         QVERIFY(writeTheme(QStringLiteral("hicolor"), "Directories=32\n", "[32]\nSize=32\nType=Fixed\n",
                            {{"32/in-hicolor.png", "#008000"}}));
         // Qt searches the same directories as the desktop's lookup.
@@ -133,6 +141,32 @@ private Q_SLOTS:
         QCOMPARE(drawn, picture(qt, size, QIcon::Mode(mode)));
         QCOMPARE(ours.actualSize(QSize(size, size)), drawn.size());
         QCOMPARE(sides(ours), sides(qt));
+    }
+
+    void styleIconsAreQtsOwn_data()
+    {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("size");
+        QTest::newRow("ok") << int(QStyle::SP_DialogOkButton) << 16;
+        QTest::newRow("ok, larger") << int(QStyle::SP_DialogOkButton) << 22;
+        QTest::newRow("apply") << int(QStyle::SP_DialogApplyButton) << 16;
+        QTest::newRow("cancel") << int(QStyle::SP_DialogCancelButton) << 16;
+        QTest::newRow("clear") << int(QStyle::SP_LineEditClearButton) << 16;
+        QTest::newRow("help, not in the theme") << int(QStyle::SP_DialogHelpButton) << 16;
+        QTest::newRow("another icon") << int(QStyle::SP_DialogCloseButton) << 16;
+    }
+    void styleIconsAreQtsOwn()
+    {
+        QFETCH(int, icon);
+        QFETCH(int, size);
+        QIcon::setThemeName(QStringLiteral("Buttons"));
+        ThemeIconStyle ours;
+        QProxyStyle qt;
+        const auto pixmap = QStyle::StandardPixmap(icon);
+        const QIcon drawn = ours.standardIcon(pixmap);
+        QCOMPARE(drawn.isNull(), qt.standardIcon(pixmap).isNull());
+        QCOMPARE(picture(drawn, size, QIcon::Normal), picture(qt.standardIcon(pixmap), size, QIcon::Normal));
+        QCOMPARE(picture(drawn, size, QIcon::Disabled), picture(qt.standardIcon(pixmap), size, QIcon::Disabled));
     }
 
     void otherSizesOfOneIcon()

@@ -3,6 +3,7 @@
 #include "wallpaperpage.h"
 #include "aspectratiopixmaplabel.h"
 #include "lockedvalue.h"
+#include "themeicon.h"
 #include "themepage.h"
 #include "ui_wallpaperpage.h"
 #include "waitcursor.h"
@@ -32,6 +33,7 @@
 #include <QMutex>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -238,11 +240,12 @@ void WallpaperPage::setupControls()
     for (const QString &key : logoPositionKeys())
         ui->logoPositionComboBox->addItem(m_positionNames.value(key));
 
-    m_defaultWallpaperAction = ui->wallpaperLineEdit->addAction(QIcon::fromTheme(QStringLiteral("view-restore")),
+    const QIcon restore = themeIcon(QStringLiteral("view-restore"), style()->pixelMetric(QStyle::PM_SmallIconSize));
+    m_defaultWallpaperAction = ui->wallpaperLineEdit->addAction(restore,
                                                                 QLineEdit::LeadingPosition);
     m_defaultWallpaperAction->setToolTip(tr("Set default wallpaper"));
     m_defaultLogoAction =
-        ui->logoLineEdit->addAction(QIcon::fromTheme(QStringLiteral("view-restore")), QLineEdit::LeadingPosition);
+        ui->logoLineEdit->addAction(restore, QLineEdit::LeadingPosition);
     m_defaultLogoAction->setToolTip(tr("Set default logo"));
     addPathCompleter(ui->wallpaperLineEdit);
     addPathCompleter(ui->logoLineEdit);
