@@ -519,6 +519,8 @@ bool ConfigDialog::event(QEvent *event)
         QTimer::singleShot(0, this, [this] {
             if (!m_windowIcon.isNull())
                 setWindowIcon(std::exchange(m_windowIcon, QIcon()));
+            // The next start reads the icons drawn for this one.
+            storeThemeIconDrawings();
         });
     }
     return QDialog::event(event);

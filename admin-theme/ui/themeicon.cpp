@@ -5,17 +5,28 @@
 #include <vyricontheme.h>
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 /// The theme's index, read once per theme (the graphical thread only).
@@ -28,6 +39,88 @@ const VyrIconTheme &currentTheme()
         theme->load();
     }
     return *theme;
+}
+
+/**
+ * Drawings of theme files kept between starts, so that a start reads a few
+ * small files instead of parsing SVG documents. A drawing is stored as its
+ * premultiplied pixels (what drawing gives, bit for bit) together with the
+ * theme file's path, size and modification time, and is taken only while
+ * all three still hold. A lost or torn file is drawn again.
+ */
+namespace DrawingCache {
+const QByteArray s_magic = QByteArrayLiteral("VYR-ICON-DRAWING-1");
+
+struct Pending {
+    QString file;
+    QSize size; ///< the size asked for
+    QByteArray stamp;
+    QImage image;
+};
+std::vector<Pending> &pending()
+{
+    static std::vector<Pending> drawings;
+    return drawings;
+}
+
+/// What identifies the theme file's content; empty when it is gone.
+QByteArray stampOf(const QString &file)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return QByteArray();
+    return file.toUtf8() + '\n' + QByteArray::number(qint64(info.st_size)) + '\n'
+        + QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(info.st_mtim.tv_nsec));
+}
+
+QString path(const QString &file, const QSize &size)
+{
+    const QByteArray key = file.toUtf8() + '\n' + QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vyr/icons/")
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QStringLiteral(".drawing");
+}
+
+QImage read(const QString &file, const QSize &size, const QByteArray &stamp)
+{
+    QFile stored(path(file, size));
+    if (stamp.isEmpty() || !stored.open(QIODevice::ReadOnly))
+        return QImage();
+    QDataStream in(&stored);
+    QByteArray magic, storedStamp;
+    qint32 width = 0, height = 0;
+    in >> magic >> storedStamp >> width >> height;
+    if (in.status() != QDataStream::Ok || magic != s_magic || storedStamp != stamp || width < 1 || height < 1
+        || width > 4096 || height > 4096)
+        return QImage();
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    const int rowBytes = width * 4;
+    for (int y = 0; y < height; ++y) {
+        if (in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), rowBytes) != rowBytes)
+            return QImage();
+    }
+    return image;
+}
+
+void write(const Pending &drawing)
+{
+    const QImage image = drawing.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QString target = path(drawing.file, drawing.size);
+    if (!QDir().mkpath(QFileInfo(target).path()))
+        return;
+    // A cache needs no sync: a torn file fails its check and is drawn again.
+    const QString made = target + QStringLiteral(".%1").arg(::getpid());
+    QFile out(made);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QDataStream stream(&out);
+    stream << s_magic << drawing.stamp << qint32(image.width()) << qint32(image.height());
+    for (int y = 0; y < image.height(); ++y)
+        stream.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
+    out.close();
+    if (stream.status() != QDataStream::Ok || out.error() != QFileDevice::NoError
+        || ::rename(QFile::encodeName(made).constData(), QFile::encodeName(target).constData()) != 0)
+        QFile::remove(made);
+}
 }
 
 /// A picture read from a theme file: an SVG is kept parsed and drawn at
@@ -104,11 +197,7 @@ public:
         return sizes;
     }
 
-    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
-    {
-        const ThemeFile *file = m_data->fileFor(size);
-        return file ? file->drawnSize(size) : QSize();
-    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return m_data->drawing(size).size(); }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
@@ -116,8 +205,7 @@ public:
         const auto known = m_data->drawn.find(key);
         if (known != m_data->drawn.end())
             return known->second;
-        const ThemeFile *file = m_data->fileFor(size);
-        QPixmap drawn = file ? QPixmap::fromImage(file->draw(size)) : QPixmap();
+        QPixmap drawn = QPixmap::fromImage(m_data->drawing(size));
         if (mode != QIcon::Normal && !drawn.isNull() && qobject_cast<QApplication *>(QCoreApplication::instance())) {
             // As Qt's own icon engines do: the style derives the other modes.
             QStyleOption option;
@@ -148,27 +236,56 @@ private:
         /// The theme's file for each size asked for (its smaller side).
         std::map<int, QString> fileForSize;
         std::map<QString, std::unique_ptr<ThemeFile>> files;
+        /// The drawing (normal mode) for each size asked for.
+        std::map<std::pair<int, int>, QImage> drawings;
         std::map<std::pair<std::pair<int, int>, int>, QPixmap> drawn;
 
-        const ThemeFile *fileFor(const QSize &size)
+        QImage drawing(const QSize &size)
+        {
+            const auto key = std::make_pair(size.width(), size.height());
+            auto known = drawings.find(key);
+            if (known == drawings.end())
+                known = drawings.emplace(key, draw(size)).first;
+            return known->second;
+        }
+
+        /// From the drawing cache when it holds this file's drawing,
+        /// else drawn (and kept for the cache).
+        QImage draw(const QSize &size)
         {
             const int side = std::min(size.width(), size.height());
             if (side < 1)
-                return nullptr;
+                return QImage();
             auto path = fileForSize.find(side);
             if (path == fileForSize.end())
                 path = fileForSize.emplace(side, currentTheme().iconFileToDraw(name, side)).first;
             if (path->second.isEmpty())
-                return nullptr;
+                return QImage();
+            // Only an SVG costs more to draw than to read back.
+            const bool svg = path->second.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+            const QByteArray stamp = svg ? DrawingCache::stampOf(path->second) : QByteArray();
+            QImage image = DrawingCache::read(path->second, size, stamp);
+            if (!image.isNull())
+                return image;
             auto &file = files[path->second];
             if (!file)
                 file = std::make_unique<ThemeFile>(path->second);
-            return file.get();
+            image = file->draw(size);
+            if (!image.isNull() && !stamp.isEmpty())
+                DrawingCache::pending().push_back({path->second, size, stamp, image});
+            return image;
         }
     };
 
     std::shared_ptr<Data> m_data;
 };
+}
+
+void storeThemeIconDrawings()
+{
+    for (const DrawingCache::Pending &drawing : DrawingCache::pending())
+        DrawingCache::write(drawing);
+    DrawingCache::pending().clear();
 }
 
 QIcon themeFileIcon(const QString &name, int size)

@@ -17,6 +17,14 @@
  */
 QIcon themeIcon(const QString &name, int size);
 
+/**
+ * Writes the drawings made since the last call into the drawing cache
+ * (below the XDG cache directory), where the next start finds them: a
+ * drawing there is used only while its theme file is unchanged. Called
+ * after the window's first paint, when the writing delays nothing.
+ */
+void storeThemeIconDrawings();
+
 /// As themeIcon(), but null when the theme (with its inherited themes and
 /// hicolor) has no file of that very name: Qt's own fallbacks are left to
 /// the caller.

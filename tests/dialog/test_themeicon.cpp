@@ -11,12 +11,18 @@
 #include <vyricontheme.h>
 
 #include <QIcon>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStandardPaths>
 #include <QStyle>
 
 #include <algorithm>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 QString icons()
@@ -177,6 +183,43 @@ private Q_SLOTS:
         const QIcon qt = QIcon::fromTheme(QStringLiteral("both"));
         for (int size : {32, 16, 20, 32})
             QCOMPARE(picture(ours, size, QIcon::Normal), picture(qt, size, QIcon::Normal));
+    }
+
+    void drawingsAreKeptWhileTheFileIsUnchanged()
+    {
+        storeThemeIconDrawings(); // what earlier tests drew
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QStringLiteral("/vyr/icons");
+        QVERIFY(QDir(cache).removeRecursively());
+        const QString file = icons() + QStringLiteral("/Cached/32/mark.svg");
+        QVERIFY(writeTheme(QStringLiteral("Cached"), "Directories=32\n", "[32]\nSize=32\nType=Scalable\n",
+                           {{"32/mark.svg", "#ff0000"}}));
+        QIcon::setThemeName(QStringLiteral("Cached"));
+        const QImage red = picture(themeIcon(QStringLiteral("mark"), 32), 32, QIcon::Normal);
+        QCOMPARE(red.pixelColor(16, 16), QColor(Qt::red));
+        storeThemeIconDrawings();
+        QCOMPARE(QDir(cache).entryList(QDir::Files).size(), 1);
+
+        // Same path, size and time: the stored drawing is taken, bit for bit.
+        struct stat before;
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &before), 0);
+        QVERIFY(writeSvg(file, "#00ff00"));
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+        QCOMPARE(picture(themeIcon(QStringLiteral("mark"), 32), 32, QIcon::Normal), red);
+
+        // A changed file is drawn again.
+        const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 10, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), later, 0), 0);
+        QCOMPARE(picture(themeIcon(QStringLiteral("mark"), 32), 32, QIcon::Normal).pixelColor(16, 16),
+                 QColor(Qt::green));
+
+        // A torn drawing is not taken.
+        storeThemeIconDrawings();
+        const QString stored = cache + QLatin1Char('/') + QDir(cache).entryList(QDir::Files).constFirst();
+        QVERIFY(QFile::resize(stored, 40));
+        QCOMPARE(picture(themeIcon(QStringLiteral("mark"), 32), 32, QIcon::Normal).pixelColor(16, 16),
+                 QColor(Qt::green));
     }
 
     void missingIconIsQtsOwn()
