@@ -5,6 +5,7 @@
 
 #include <configdialog.h>
 #include <pagetable.h>
+#include <themeicon.h>
 #include <session.h>
 #include <themepaths.h>
 #include <wmcolours.h>
@@ -169,6 +170,10 @@ int runInteractive(MyApplication &app, int argc, char **argv)
 
     queryIntegrityLevel();
     vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr theme editor"));
+    // Before the first widget: the window's standard icons read their
+    // theme files once (see ThemeIconStyle). It wraps the style Qt chose
+    // (command line, environment, platform theme), which it takes over.
+    QApplication::setStyle(new ThemeIconStyle(QApplication::style()));
 
     if (!args.isEmpty() && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
         std::printf("%s\n", translatedUsageText().toLocal8Bit().constData());

@@ -3,6 +3,7 @@
 #include "configdialog.h"
 #include "adminthemekcm.h"
 #include "pagetable.h"
+#include "themeicon.h"
 
 #include <distribution.h>
 #include <session.h>
@@ -19,6 +20,7 @@
 #include <settingsarchive.h>
 #include <vyrfilechooser.h>
 #include <vyrhelp.h>
+#include <vyrinit.h>
 #include <vyrpaths.h>
 #include <vyrprocess.h>
 #include <vyrwmcommand.h>
@@ -30,6 +32,7 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QHash>
 #include <QIcon>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -38,9 +41,11 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 const QString s_width = QStringLiteral("width");
@@ -51,6 +56,9 @@ const QString s_maximized = QStringLiteral("maximized");
 // their forms only when shown.
 constexpr int s_pageListWidth = 64;
 constexpr QSize s_smallestDefault(720, 540);
+// The page list draws its icons 32 pixels high at 96 dpi, more with the
+// screen's DPI: their files are looked up for that size first.
+constexpr int s_pageIconSize = 32;
 
 int storedSize(const QSettings &settings, const QString &key, int fallback)
 {
@@ -90,11 +98,19 @@ ConfigDialog::ConfigDialog(const QString &themeFile, const QString &paletteFile,
         scroll->setWidget(pages[i]);
         m_scrollAreas[i] = scroll;
     }
+    // The window's icon is one of the pages' icons: drawn once for both.
+    QHash<QString, QIcon> icons;
+    auto icon = [&icons](const QString &name) {
+        auto known = icons.find(name);
+        if (known == icons.end())
+            known = icons.insert(name, themeIcon(name, vyrDpiScaled(s_pageIconSize)));
+        return *known;
+    };
     for (int i = 0; i < PageCount; ++i) {
         m_items[i] = m_pageWidget->addPage(m_scrollAreas[i], tr(pageTable()[i].name));
         m_items[i]->setHeader(QString());
         m_items[i]->setHeaderVisible(false);
-        m_items[i]->setIcon(QIcon::fromTheme(QLatin1String(pageTable()[i].icon)));
+        m_items[i]->setIcon(icon(QLatin1String(pageTable()[i].icon)));
     }
     m_pageWidget->setCurrentPage(m_items[0]);
     m_wallpaperPage->setThemePage(m_themePage);
@@ -110,7 +126,10 @@ ConfigDialog::ConfigDialog(const QString &themeFile, const QString &paletteFile,
     restoreWindowGeometry(largest);
 
     const QString title = tr("Vyr Theme Editor");
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("preferences-desktop-theme")));
+    // The window manager shows the icon, not the window: it is handed over
+    // after the first paint (drawing it at every size it has costs a scan
+    // of the icon theme).
+    m_windowIcon = icon(QStringLiteral("preferences-desktop-theme"));
     setWindowIconText(title);
     const QString fileName = QFileInfo(m_themeFile).fileName();
     setWindowTitle(fileOpen() && !fileName.isEmpty() ? title + QStringLiteral(" - ") + fileName + QStringLiteral("[*]")
@@ -492,6 +511,19 @@ bool ConfigDialog::messageReceived(const QString &message)
     raise();
     activateWindow();
     return true;
+}
+
+bool ConfigDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_windowIcon.isNull()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_windowIcon.isNull())
+                setWindowIcon(std::exchange(m_windowIcon, QIcon()));
+            // The next start reads the icons drawn for this one.
+            storeThemeIconDrawings();
+        });
+    }
+    return QDialog::event(event);
 }
 
 void ConfigDialog::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 #include "pagetable.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <array>
@@ -97,6 +98,7 @@ public Q_SLOTS:
     bool messageReceived(const QString &message);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -129,4 +131,6 @@ private:
     bool m_restored = false;
     std::unique_ptr<QSettings> m_settings;
     QString m_lastScreen;
+    /// Set on the window after its first paint.
+    QIcon m_windowIcon;
 };

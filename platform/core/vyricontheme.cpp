@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -16,14 +17,17 @@
 #include <X11/Xatom.h>
 #include <X11/Xresource.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>
 
+#include <unistd.h>
+
 namespace {
 const QByteArray s_group = QByteArrayLiteral("Icon Theme");
 const QString s_hicolor = QStringLiteral("hicolor");
-const QStringList s_extensions{QStringLiteral(".png"), QStringLiteral(".svg"), QStringLiteral(".xpm")};
+const char *const s_extensions[] = {".png", ".svg", ".xpm"};
 
 int toInt(const QByteArray &value, int fallback)
 {
@@ -62,12 +66,45 @@ int sizeDistance(const VyrIconTheme::Directory &dir, int size)
     return INT_MAX;
 }
 
+// The icon theme specification's rules with the directory's Scale: a
+// directory made for another scale never matches exactly, and distances
+// compare pixels.
+bool matchesSizeAndScale(const VyrIconTheme::Directory &dir, int size, int scale)
+{
+    return dir.scale == scale && matchesSize(dir, size);
+}
+
+int scaledSizeDistance(const VyrIconTheme::Directory &dir, int size, int scale)
+{
+    const int pixels = size * scale;
+    switch (dir.type) {
+    case VyrIconTheme::DirType::Fixed:
+        return std::abs(dir.size * dir.scale - pixels);
+    case VyrIconTheme::DirType::Scalable:
+        if (pixels < dir.minSize * dir.scale)
+            return dir.minSize * dir.scale - pixels;
+        return pixels > dir.maxSize * dir.scale ? pixels - dir.maxSize * dir.scale : 0;
+    case VyrIconTheme::DirType::Threshold:
+        // As the icon theme specification writes it: outside the threshold
+        // the distance is taken from MinSize or MaxSize (Size by default).
+        if (pixels < (dir.size - dir.threshold) * dir.scale)
+            return dir.minSize * dir.scale - pixels;
+        return pixels > (dir.size + dir.threshold) * dir.scale ? pixels - dir.maxSize * dir.scale : 0;
+    }
+    return INT_MAX;
+}
+
 QString iconFileIn(const QString &dir, const QString &iconName)
 {
-    for (const QString &extension : s_extensions) {
-        const QString file = dir + QLatin1Char('/') + iconName + extension;
-        if (QFileInfo::exists(file))
-            return file;
+    // Asked for every directory of a theme and every icon looked up: a
+    // plain access() on the encoded name, without QFileInfo's path work.
+    QByteArray file = QFile::encodeName(dir + QLatin1Char('/') + iconName);
+    const int stem = file.size();
+    for (const char *extension : s_extensions) {
+        file.truncate(stem);
+        file += extension;
+        if (::access(file.constData(), F_OK) == 0)
+            return dir + QLatin1Char('/') + iconName + QLatin1String(extension);
     }
     return QString();
 }
@@ -189,6 +226,54 @@ struct VyrIconTheme::Private {
         return best;
     }
 
+    /// The icon theme specification's LookupIcon with scales: an exact
+    /// match, else the closest size among this theme's directories holding
+    /// the icon.
+    QString lookupToDraw(const QString &iconName, int size, int scale) const
+    {
+        for (const Directory &dir : dirs) {
+            if (!matchesSizeAndScale(dir, size, scale))
+                continue;
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName);
+                if (!file.isEmpty())
+                    return file;
+            }
+        }
+        // The closest directory holding the icon, the first in index order
+        // among equally close ones: tried nearest first, so that only
+        // directories closer than the answer are looked into.
+        std::vector<std::pair<int, const Directory *>> byDistance;
+        byDistance.reserve(dirs.size());
+        for (const Directory &dir : dirs)
+            byDistance.emplace_back(scaledSizeDistance(dir, size, scale), &dir);
+        std::stable_sort(byDistance.begin(), byDistance.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &candidate : byDistance) {
+            for (const QString &themeDir : themeDirs) {
+                const QString file = iconFileIn(themeDir + QLatin1Char('/') + candidate.second->path, iconName);
+                if (!file.isEmpty())
+                    return file;
+            }
+        }
+        return QString();
+    }
+
+    /// The directories of this theme holding the icon, in index order.
+    std::vector<const Directory *> holding(const QString &iconName) const
+    {
+        std::vector<const Directory *> out;
+        for (const Directory &dir : dirs) {
+            for (const QString &themeDir : themeDirs) {
+                if (!iconFileIn(themeDir + QLatin1Char('/') + dir.path, iconName).isEmpty()) {
+                    out.push_back(&dir);
+                    break;
+                }
+            }
+        }
+        return out;
+    }
+
     /// This theme's inherited themes depth first, each once, cycles cut,
     /// and hicolor last.
     const std::vector<std::unique_ptr<VyrIconTheme>> &fallbacks() const
@@ -292,23 +377,37 @@ bool VyrIconTheme::load()
         QStringList names = VyrThemeIndex::splitList(doc.value(s_group, "Directories"));
         names << VyrThemeIndex::splitList(doc.value(s_group, "ScaledDirectories"));
         for (const QString &entry : qAsConst(names)) {
-            const QByteArray section = entry.toUtf8();
-            if (!VyrThemeIndex::isSafeRelative(entry) || !doc.hasSection(section))
+            if (!VyrThemeIndex::isSafeRelative(entry))
                 continue;
+            // One pass over the directory's group (a theme has dozens to
+            // hundreds); a repeated key counts by its last occurrence.
+            QByteArray size, scale, context, type("Threshold"), minSize, maxSize, threshold;
+            doc.visitEntries(entry.toUtf8(), [&](const char *key, const char *value) {
+                QByteArray *field = qstrcmp(key, "Size") == 0 ? &size
+                    : qstrcmp(key, "Scale") == 0              ? &scale
+                    : qstrcmp(key, "Context") == 0            ? &context
+                    : qstrcmp(key, "Type") == 0               ? &type
+                    : qstrcmp(key, "MinSize") == 0            ? &minSize
+                    : qstrcmp(key, "MaxSize") == 0            ? &maxSize
+                    : qstrcmp(key, "Threshold") == 0          ? &threshold
+                                                              : nullptr;
+                if (field)
+                    *field = value;
+            });
             Directory directory;
             directory.path = entry;
-            directory.size = toInt(doc.value(section, "Size"), 0);
+            directory.size = toInt(size, 0);
             if (directory.size <= 0)
                 continue; // a directory without a size can match no request
-            directory.scale = toInt(doc.value(section, "Scale"), 1);
-            directory.context = QString::fromUtf8(doc.value(section, "Context"));
-            const QByteArray type = doc.value(section, "Type", "Threshold").trimmed();
+            directory.scale = toInt(scale, 1);
+            directory.context = QString::fromUtf8(context);
+            type = type.trimmed();
             directory.type = type == "Fixed" ? DirType::Fixed
                 : type == "Scalable"         ? DirType::Scalable
                                              : DirType::Threshold;
-            directory.minSize = toInt(doc.value(section, "MinSize"), directory.size);
-            directory.maxSize = toInt(doc.value(section, "MaxSize"), directory.size);
-            directory.threshold = toInt(doc.value(section, "Threshold"), 2);
+            directory.minSize = toInt(minSize, directory.size);
+            directory.maxSize = toInt(maxSize, directory.size);
+            directory.threshold = toInt(threshold, 2);
             d->dirs.push_back(directory);
         }
         d->loaded = true;
@@ -385,6 +484,41 @@ QString VyrIconTheme::findIcon(const QString &iconName, int size, const QString 
         file = iconFileIn(base, iconName);
     }
     return file;
+}
+
+QString VyrIconTheme::iconFileToDraw(const QString &iconName, int size, int scale) const
+{
+    if (!d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')) || size < 1 || scale < 1)
+        return QString();
+    QString file = d->lookupToDraw(iconName, size, scale);
+    if (!file.isEmpty())
+        return file;
+    // Only now: reading the inherited themes (hicolor's index is large)
+    // costs more than most lookups.
+    for (const auto &theme : d->fallbacks()) {
+        file = theme->d->lookupToDraw(iconName, size, scale);
+        if (!file.isEmpty())
+            break;
+    }
+    return file;
+}
+
+QList<int> VyrIconTheme::iconSizesToDraw(const QString &iconName) const
+{
+    QList<int> sizes;
+    if (!d->loaded || iconName.isEmpty() || iconName.contains(QLatin1Char('/')))
+        return sizes;
+    std::vector<const Directory *> dirs = d->holding(iconName);
+    if (dirs.empty()) {
+        for (const auto &theme : d->fallbacks()) {
+            dirs = theme->d->holding(iconName);
+            if (!dirs.empty())
+                break;
+        }
+    }
+    for (const Directory *dir : dirs)
+        sizes << dir->size;
+    return sizes;
 }
 
 QStringList VyrIconTheme::getThemesNames()

@@ -85,6 +85,24 @@ public:
      */
     QString findIcon(const QString &iconName, int size, const QString &context = QString()) const;
 
+    /**
+     * The file to draw for icon @p iconName at @p size pixels on a screen
+     * of @p scale, by the freedesktop lookup with scaled directories
+     * (the one toolkits follow): the first theme in the search order (this
+     * theme, its inherited themes, hicolor) holding the icon in any
+     * directory gives it; among that theme's directories the first whose
+     * size and Scale match exactly, else the one closest in pixels
+     * (DirectorySizeDistance). Unlike findIcon(), a theme holding the icon
+     * only at other sizes wins over an inherited theme with an exact one.
+     * Empty when no theme holds the icon.
+     */
+    QString iconFileToDraw(const QString &iconName, int size, int scale = 1) const;
+
+    /// The Size of each directory holding @p iconName in the theme that
+    /// iconFileToDraw() takes it from (index order, repeats kept), as Qt
+    /// lists a theme icon's sizes; empty when no theme holds it.
+    QList<int> iconSizesToDraw(const QString &iconName) const;
+
     /// The base directories that exist, in search order.
     static QStringList baseDirs();
     /// Every theme (a directory with index.theme) in the base directories,

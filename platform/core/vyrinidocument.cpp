@@ -52,26 +52,37 @@ struct VyrIniDocument::Private {
 
 static QByteArray trailingCommentOf(const QByteArray &data)
 {
-    const QList<QByteArray> lines = data.split('\n');
-    int first = lines.size();
-    int last = -1;
-    int i = lines.size() - 1;
-    for (; i >= 0; --i) {
-        const QByteArray line = lines.at(i).trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!line.startsWith(';') && !line.startsWith('#'))
-            break;
-        first = i;
-        if (last < 0)
-            last = i;
+    // Walks the lines from the end: only the last few are looked at, and
+    // nothing is copied for the others (index files are read by the
+    // hundred).
+    int lineEnd = data.size();
+    int blockStart = -1;
+    int blockEnd = -1;
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    for (;;) {
+        const int newline = lineEnd > 0 ? data.lastIndexOf('\n', lineEnd - 1) : -1;
+        const int lineStart = newline + 1;
+        int first = lineStart;
+        while (first < lineEnd && blank(data.at(first)))
+            ++first;
+        if (first < lineEnd) {
+            if (data.at(first) != ';' && data.at(first) != '#')
+                break;
+            blockStart = lineStart;
+            if (blockEnd < 0)
+                blockEnd = lineEnd;
+        }
+        // A file of comments only: the parser keeps them as the file comment.
+        if (newline < 0)
+            return QByteArray();
+        lineEnd = newline;
     }
-    // A file of comments only: the parser keeps them as the file comment.
-    if (i < 0)
-        return QByteArray();
     QByteArray block;
-    for (int line = first; line <= last; ++line)
-        block += lines.at(line).trimmed() + '\n';
+    if (blockStart < 0)
+        return block;
+    const QList<QByteArray> lines = data.mid(blockStart, blockEnd - blockStart).split('\n');
+    for (const QByteArray &line : lines)
+        block += line.trimmed() + '\n';
     return block;
 }
 
@@ -209,6 +220,19 @@ QList<QPair<QByteArray, QByteArray>> VyrIniDocument::entries(const QByteArray &s
         for (const auto &entry : ordered)
             result.append(qMakePair(QByteArray(entry.first.pItem), QByteArray(entry.second)));
         return result;
+    });
+}
+
+void VyrIniDocument::visitEntries(const QByteArray &section,
+                                  const std::function<void(const char *key, const char *value)> &visit) const
+{
+    d->visit([&](const auto &ini) {
+        // The section's multimap keeps equal keys in load order.
+        if (const auto *keyValues = ini.GetSection(section.constData())) {
+            for (const auto &entry : *keyValues)
+                visit(entry.first.pItem, entry.second);
+        }
+        return 0;
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 /**
@@ -48,6 +49,13 @@ public:
     bool hasSection(const QByteArray &section) const;
     /// Every entry of @p section in file order, repeated keys included.
     QList<QPair<QByteArray, QByteArray>> entries(const QByteArray &section) const;
+    /**
+     * Calls @p visit with the key and value of every entry of @p section,
+     * without copying them (for reading large files): a repeated key's
+     * occurrences in file order, different keys in no particular order.
+     */
+    void visitEntries(const QByteArray &section,
+                      const std::function<void(const char *key, const char *value)> &visit) const;
     /// Adds an entry after the others, even when @p key is already present.
     /// A @p comment (lines starting with ';' or '#', as comment() returns
     /// them) is written just above it.

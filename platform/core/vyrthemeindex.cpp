@@ -17,6 +17,10 @@ QStringList splitList(const QByteArray &value)
 
 bool isSafeRelative(const QString &dir)
 {
-    return !dir.startsWith(QLatin1Char('/')) && !dir.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+    // No part of the path may be "..": checked without splitting, since
+    // every directory of every theme passes here.
+    const QLatin1String up("..");
+    return !dir.startsWith(QLatin1Char('/')) && dir != up && !dir.startsWith(QLatin1String("../"))
+        && !dir.endsWith(QLatin1String("/..")) && !dir.contains(QLatin1String("/../"));
 }
 }

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArray>
 #include <QString>
-
-class QLocalServer;
-class QLockFile;
 
 /**
  * A widgets application that exists once per key (by convention the value
@@ -42,9 +40,12 @@ Q_SIGNALS:
 private:
     void acceptConnection();
     bool tryConnect(int timeout) const;
+    /// Becomes the holder: listens on @p path (user access only).
+    bool listen(const QString &path, QString *error);
 
     QString m_key;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QByteArray m_listening;
     bool m_checked = false;
     bool m_running = false;
 };

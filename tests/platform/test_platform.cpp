@@ -9,6 +9,7 @@
 #include <vyrprocess.h>
 
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -214,6 +215,35 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() < 3000);
         QTRY_VERIFY(first.canReadLine());
         QCOMPARE(first.readLine(), QByteArray("got:Wallpaper /x y.png\n"));
+
+        // A message that arrives in pieces is put together and answered; a
+        // count no message has ends that connection, not the holder.
+        {
+            QLocalSocket piecewise;
+            piecewise.connectToServer(MyApplication::serverPath(QStringLiteral(":9probe")));
+            QVERIFY(piecewise.waitForConnected(5000));
+            QByteArray block;
+            QDataStream out(&block, QIODevice::WriteOnly);
+            out << QStringLiteral("Wallpaper /f\u00fcr/\u00e9t\u00e9.jpg");
+            piecewise.write(block.left(3));
+            QVERIFY(piecewise.waitForBytesWritten(5000));
+            piecewise.write(block.mid(3));
+            QVERIFY(piecewise.waitForReadyRead(5000));
+            QCOMPARE(piecewise.readAll(), QByteArray(1, '\1'));
+            QTRY_VERIFY(first.canReadLine());
+            QCOMPARE(QString::fromUtf8(first.readLine()), QStringLiteral("got:Wallpaper /f\u00fcr/\u00e9t\u00e9.jpg\n"));
+
+            QLocalSocket bogus;
+            bogus.connectToServer(MyApplication::serverPath(QStringLiteral(":9probe")));
+            QVERIFY(bogus.waitForConnected(5000));
+            bogus.write(QByteArray::fromHex("7ffffff0") + QByteArray(64, 'x'));
+            QVERIFY(bogus.waitForDisconnected(5000));
+            QVERIFY(bogus.readAll().isEmpty());
+        }
+        const auto afterBogus = vyrtest::run(QStringLiteral("single_probe"), {QStringLiteral(":9probe"), QStringLiteral("show")});
+        QCOMPARE(afterBogus.out.trimmed(), QByteArray("forwarded"));
+        QTRY_VERIFY(first.canReadLine());
+        QCOMPARE(first.readLine(), QByteArray("got:show\n"));
 
         // Another key is another instance.
         QProcess other;

@@ -103,6 +103,8 @@ private Q_SLOTS:
         QTest::newRow("CRLF") << QByteArray("[Variables]\r\nA=1\r\n# tail\r\n") << QByteArray("# tail\n");
         QTest::newRow("file of comments only") << QByteArray("# only\n# comments\n")
                                                << QByteArray("# only\n# comments\n");
+        QTest::newRow("blank lines between, no final line break")
+            << QByteArray("[Variables]\nA=1\n  # one\n\n; two") << QByteArray("# one\n; two\n");
     }
     void trailingCommentsSurviveRewrite()
     {
@@ -192,6 +194,23 @@ private Q_SLOTS:
         settings.setValue(QStringLiteral("A"), 1);
         QVERIFY(settings.sync(false));
         QVERIFY(vyrtest::readFile(file).contains("Latin=\xe9t\xe9\n"));
+    }
+
+    void visitedEntriesKeepRepeatedKeysInFileOrder()
+    {
+        VyrIniDocument doc;
+        QVERIFY(doc.loadData("[G]\nSize=16\nType=Fixed\nSize=32\n[H]\nSize=8\n"));
+        QByteArrayList sizes;
+        int others = 0;
+        doc.visitEntries("G", [&](const char *key, const char *value) {
+            if (qstrcmp(key, "Size") == 0)
+                sizes << value;
+            else
+                ++others;
+        });
+        QCOMPARE(sizes, QByteArrayList({"16", "32"}));
+        QCOMPARE(others, 1);
+        doc.visitEntries("missing", [](const char *, const char *) { QFAIL("no group, no entries"); });
     }
 
     void duplicateKeyWriteLeavesOneLine()

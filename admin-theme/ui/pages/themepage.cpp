@@ -3,6 +3,7 @@
 #include "themepage.h"
 #include "ui_themepage.h"
 #include "wallpaperpage.h"
+#include "waitcursor.h"
 
 #include <lockedvalue.h>
 #include <themecatalogue.h>
@@ -30,7 +31,10 @@
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPersistentModelIndex>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
@@ -64,6 +68,56 @@ int sortGroup(const QString &name)
         return 2;
     return 3;
 }
+}
+
+namespace {
+/**
+ * A scheme's preview, asked of the scheme model only when it is drawn. The
+ * scheme model paints every preview from the scheme's palette the first
+ * time it is asked for it, and the list asks for all of them just to
+ * learn that its items have icons when it first sizes itself: most of a
+ * page load's scheme work, for one preview shown.
+ */
+class SchemePreviewEngine : public QIconEngine
+{
+public:
+    explicit SchemePreviewEngine(const QModelIndex &source)
+        : m_source(source)
+    {
+    }
+    QIconEngine *clone() const override { return new SchemePreviewEngine(*this); }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        preview().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return preview().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return preview().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) const override
+    {
+        return preview().availableSizes(mode, state);
+    }
+
+private:
+    QIcon preview() const
+    {
+        // The scheme model keeps what it painted once.
+        return m_source.isValid() ? m_source.data(Qt::DecorationRole).value<QIcon>() : QIcon();
+    }
+    QPersistentModelIndex m_source;
+};
+}
+
+QVariant MySortFilterProxyModel::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::DecorationRole && index.isValid())
+        return QIcon(new SchemePreviewEngine(mapToSource(index)));
+    return QSortFilterProxyModel::data(index, role);
 }
 
 bool MySortFilterProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) const
@@ -464,7 +518,7 @@ void ThemePage::load()
     setupForm(m_ui);
     Ui::ThemeForm &ui = *m_ui;
     ThemeSettings &store = *settings();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait(isWindowOnScreen(this));
     // The reactions are connected below; until then filling the controls
     // must not count as an edit.
     const bool wasBlocked = blockSignals(true);
@@ -598,7 +652,6 @@ void ThemePage::load()
             containsRue(lockedValue(store, QLatin1String(option.first), fallback, {option.second})));
     }
     blockSignals(wasBlocked);
-    QApplication::restoreOverrideCursor();
     AdminThemeKCM::load();
 }
 

@@ -33,6 +33,9 @@ class MySortFilterProxyModel : public QSortFilterProxyModel
     Q_OBJECT
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
+    /// A scheme's preview is painted by the scheme model when it is first
+    /// drawn, not when the list sizes itself.
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

@@ -3,8 +3,10 @@
 #include "wallpaperpage.h"
 #include "aspectratiopixmaplabel.h"
 #include "lockedvalue.h"
+#include "themeicon.h"
 #include "themepage.h"
 #include "ui_wallpaperpage.h"
+#include "waitcursor.h"
 
 #include <compositorconfig.h>
 #include <distribution.h>
@@ -32,6 +34,7 @@
 #include <QMutex>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -52,33 +55,6 @@ const char *const s_logoPositionTexts[] = {
     QT_TRANSLATE_NOOP("WallpaperPage", "Left"),        QT_TRANSLATE_NOOP("WallpaperPage", "NotShow"),
 };
 
-/// Shows the wait cursor while alive.
-class WaitCursor
-{
-public:
-    /// With @p shown false (a window not on screen yet) nothing is shown:
-    /// loading the cursor theme costs more than the work it would cover.
-    explicit WaitCursor(bool shown = true)
-        : m_shown(shown)
-    {
-        if (m_shown)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~WaitCursor()
-    {
-        if (m_shown)
-            QApplication::restoreOverrideCursor();
-    }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-
-private:
-    bool m_shown;
-};
-
-/// File-path completion for @p edit. The file system model starts a thread
-/// and watches folders: it is made when the field is first focused, not
-/// while the window opens.
 /// The preview workers of every page, for the wait at process exit (left
 /// allocated: exit handlers may still use them).
 QMutex &poolsMutex()
@@ -114,6 +90,9 @@ void prepareWorkers()
     Q_UNUSED(prepared)
 }
 
+/// File-path completion for @p edit. The file system model starts a thread
+/// and watches folders: it is made when the field is first focused, not
+/// while the window opens.
 void addPathCompleter(QLineEdit *edit)
 {
     struct FocusFilter : QObject {
@@ -245,8 +224,7 @@ void WallpaperPage::showEvent(QShowEvent *event)
 
 bool WallpaperPage::isOnScreen() const
 {
-    const QWindow *shownIn = window()->windowHandle();
-    return shownIn && shownIn->isExposed();
+    return isWindowOnScreen(this);
 }
 
 void WallpaperPage::markChanged()
@@ -264,11 +242,12 @@ void WallpaperPage::setupControls()
         ui->logoPositionComboBox->addItem(m_positionNames.value(key));
     vyrSetCountedSuffix(ui->slideShowSpinBox, [](int minutes) { return tr(" minute(s)", nullptr, minutes); });
 
-    m_defaultWallpaperAction = ui->wallpaperLineEdit->addAction(QIcon::fromTheme(QStringLiteral("view-restore")),
+    const QIcon restore = themeIcon(QStringLiteral("view-restore"), style()->pixelMetric(QStyle::PM_SmallIconSize));
+    m_defaultWallpaperAction = ui->wallpaperLineEdit->addAction(restore,
                                                                 QLineEdit::LeadingPosition);
     m_defaultWallpaperAction->setToolTip(tr("Set default wallpaper"));
     m_defaultLogoAction =
-        ui->logoLineEdit->addAction(QIcon::fromTheme(QStringLiteral("view-restore")), QLineEdit::LeadingPosition);
+        ui->logoLineEdit->addAction(restore, QLineEdit::LeadingPosition);
     m_defaultLogoAction->setToolTip(tr("Set default logo"));
     addPathCompleter(ui->wallpaperLineEdit);
     addPathCompleter(ui->logoLineEdit);

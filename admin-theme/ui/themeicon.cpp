@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 Vyr desktop developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "themeicon.h"
+
+#include <vyricontheme.h>
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+/// The theme's index, read once per theme (the graphical thread only).
+const VyrIconTheme &currentTheme()
+{
+    static std::unique_ptr<VyrIconTheme> theme;
+    const QString name = QIcon::themeName();
+    if (!theme || theme->name() != name) {
+        theme = std::make_unique<VyrIconTheme>(name);
+        theme->load();
+    }
+    return *theme;
+}
+
+/**
+ * Drawings of theme files kept between starts, so that a start reads a few
+ * small files instead of parsing SVG documents. A drawing is stored as its
+ * premultiplied pixels (what drawing gives, bit for bit) together with the
+ * theme file's path, size and modification time, and is taken only while
+ * all three still hold. A lost or torn file is drawn again.
+ */
+namespace DrawingCache {
+const QByteArray s_magic = QByteArrayLiteral("VYR-ICON-DRAWING-1");
+
+struct Pending {
+    QString file;
+    QSize size; ///< the size asked for
+    QByteArray stamp;
+    QImage image;
+};
+std::vector<Pending> &pending()
+{
+    static std::vector<Pending> drawings;
+    return drawings;
+}
+
+/// What identifies the theme file's content; empty when it is gone.
+QByteArray stampOf(const QString &file)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
+        return QByteArray();
+    return file.toUtf8() + '\n' + QByteArray::number(qint64(info.st_size)) + '\n'
+        + QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' + QByteArray::number(qint64(info.st_mtim.tv_nsec));
+}
+
+QString path(const QString &file, const QSize &size)
+{
+    const QByteArray key = file.toUtf8() + '\n' + QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height());
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/vyr/icons/")
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QStringLiteral(".drawing");
+}
+
+QImage read(const QString &file, const QSize &size, const QByteArray &stamp)
+{
+    QFile stored(path(file, size));
+    if (stamp.isEmpty() || !stored.open(QIODevice::ReadOnly))
+        return QImage();
+    QDataStream in(&stored);
+    QByteArray magic, storedStamp;
+    qint32 width = 0, height = 0;
+    in >> magic >> storedStamp >> width >> height;
+    if (in.status() != QDataStream::Ok || magic != s_magic || storedStamp != stamp || width < 1 || height < 1
+        || width > 4096 || height > 4096)
+        return QImage();
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    const int rowBytes = width * 4;
+    for (int y = 0; y < height; ++y) {
+        if (in.readRawData(reinterpret_cast<char *>(image.scanLine(y)), rowBytes) != rowBytes)
+            return QImage();
+    }
+    return image;
+}
+
+void write(const Pending &drawing)
+{
+    const QImage image = drawing.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QString target = path(drawing.file, drawing.size);
+    if (!QDir().mkpath(QFileInfo(target).path()))
+        return;
+    // A cache needs no sync: a torn file fails its check and is drawn again.
+    const QString made = target + QStringLiteral(".%1").arg(::getpid());
+    QFile out(made);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    QDataStream stream(&out);
+    stream << s_magic << drawing.stamp << qint32(image.width()) << qint32(image.height());
+    for (int y = 0; y < image.height(); ++y)
+        stream.writeRawData(reinterpret_cast<const char *>(image.constScanLine(y)), image.width() * 4);
+    out.close();
+    if (stream.status() != QDataStream::Ok || out.error() != QFileDevice::NoError
+        || ::rename(QFile::encodeName(made).constData(), QFile::encodeName(target).constData()) != 0)
+        QFile::remove(made);
+}
+}
+
+/// A picture read from a theme file: an SVG is kept parsed and drawn at
+/// any size, another picture is decoded once.
+class ThemeFile
+{
+public:
+    explicit ThemeFile(const QString &path)
+    {
+        if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+            m_svg = std::make_unique<QSvgRenderer>(path);
+            if (!m_svg->isValid())
+                m_svg.reset();
+        } else {
+            m_image.load(path);
+        }
+    }
+
+    /// As Qt draws theme files: an SVG at the size asked for (aspect
+    /// kept), a picture larger than that scaled down to it.
+    QSize drawnSize(const QSize &size) const
+    {
+        QSize natural = m_svg ? m_svg->defaultSize() : m_image.size();
+        if (natural.isEmpty())
+            return QSize();
+        if (m_svg || natural.width() > size.width() || natural.height() > size.height())
+            natural.scale(size, Qt::KeepAspectRatio);
+        return natural;
+    }
+
+    QImage draw(const QSize &size) const
+    {
+        const QSize drawn = drawnSize(size);
+        if (drawn.isEmpty())
+            return QImage();
+        if (!m_svg)
+            return m_image.size() == drawn ? m_image : m_image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage out(drawn, QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent);
+        QPainter painter(&out);
+        m_svg->render(&painter);
+        return out;
+    }
+
+private:
+    std::unique_ptr<QSvgRenderer> m_svg;
+    QImage m_image;
+};
+
+/**
+ * A theme icon that chooses its file per size asked for, as QIcon's theme
+ * icons do, but reads each file once and draws each size and mode once.
+ * Copies of the icon share all of it.
+ */
+class ThemeFileIconEngine : public QIconEngine
+{
+public:
+    ThemeFileIconEngine(const QString &name, int size, const QString &file)
+        : m_data(std::make_shared<Data>())
+    {
+        m_data->name = name;
+        m_data->fileForSize.emplace(size, file);
+    }
+
+    QIconEngine *clone() const override { return new ThemeFileIconEngine(*this); }
+    QString key() const override { return QStringLiteral("VyrThemeFile"); }
+    QString iconName() const override { return m_data->name; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override
+    {
+        QList<QSize> sizes;
+        for (int side : currentTheme().iconSizesToDraw(m_data->name))
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return m_data->drawing(size).size(); }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const auto key = std::make_pair(std::make_pair(size.width(), size.height()), int(mode));
+        const auto known = m_data->drawn.find(key);
+        if (known != m_data->drawn.end())
+            return known->second;
+        QPixmap drawn = QPixmap::fromImage(m_data->drawing(size));
+        if (mode != QIcon::Normal && !drawn.isNull() && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+            // As Qt's own icon engines do: the style derives the other modes.
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+            if (!generated.isNull())
+                drawn = generated;
+        }
+        m_data->drawn.emplace(key, drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        const QSize shown = drawn.size() / ratio;
+        painter->drawPixmap(QRect(rect.topLeft()
+                                      + QPoint((rect.width() - shown.width()) / 2, (rect.height() - shown.height()) / 2),
+                                  shown),
+                            drawn);
+    }
+
+private:
+    struct Data {
+        QString name;
+        /// The theme's file for each size asked for (its smaller side).
+        std::map<int, QString> fileForSize;
+        std::map<QString, std::unique_ptr<ThemeFile>> files;
+        /// The drawing (normal mode) for each size asked for.
+        std::map<std::pair<int, int>, QImage> drawings;
+        std::map<std::pair<std::pair<int, int>, int>, QPixmap> drawn;
+
+        QImage drawing(const QSize &size)
+        {
+            const auto key = std::make_pair(size.width(), size.height());
+            auto known = drawings.find(key);
+            if (known == drawings.end())
+                known = drawings.emplace(key, draw(size)).first;
+            return known->second;
+        }
+
+        /// From the drawing cache when it holds this file's drawing,
+        /// else drawn (and kept for the cache).
+        QImage draw(const QSize &size)
+        {
+            const int side = std::min(size.width(), size.height());
+            if (side < 1)
+                return QImage();
+            auto path = fileForSize.find(side);
+            if (path == fileForSize.end())
+                path = fileForSize.emplace(side, currentTheme().iconFileToDraw(name, side)).first;
+            if (path->second.isEmpty())
+                return QImage();
+            // Only an SVG costs more to draw than to read back.
+            const bool svg = path->second.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+            const QByteArray stamp = svg ? DrawingCache::stampOf(path->second) : QByteArray();
+            QImage image = DrawingCache::read(path->second, size, stamp);
+            if (!image.isNull())
+                return image;
+            auto &file = files[path->second];
+            if (!file)
+                file = std::make_unique<ThemeFile>(path->second);
+            image = file->draw(size);
+            if (!image.isNull() && !stamp.isEmpty())
+                DrawingCache::pending().push_back({path->second, size, stamp, image});
+            return image;
+        }
+    };
+
+    std::shared_ptr<Data> m_data;
+};
+}
+
+void storeThemeIconDrawings()
+{
+    for (const DrawingCache::Pending &drawing : DrawingCache::pending())
+        DrawingCache::write(drawing);
+    DrawingCache::pending().clear();
+}
+
+QIcon themeFileIcon(const QString &name, int size)
+{
+    const QString file = currentTheme().iconFileToDraw(name, size);
+    return file.isEmpty() ? QIcon() : QIcon(new ThemeFileIconEngine(name, size, file));
+}
+
+QIcon themeIcon(const QString &name, int size)
+{
+    const QIcon icon = themeFileIcon(name, size);
+    return icon.isNull() ? QIcon::fromTheme(name) : icon;
+}
+
+QIcon ThemeIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
+                                   const QWidget *widget) const
+{
+    // The first name Qt's style looks up for each of these icons.
+    QString name;
+    switch (standardIcon) {
+    case SP_DialogOkButton:
+        name = QStringLiteral("dialog-ok");
+        break;
+    case SP_DialogApplyButton:
+        name = QStringLiteral("dialog-ok-apply");
+        break;
+    case SP_DialogCancelButton:
+        name = QStringLiteral("dialog-cancel");
+        break;
+    case SP_DialogHelpButton:
+        name = QStringLiteral("help-contents");
+        break;
+    case SP_LineEditClearButton: {
+        const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+        name = rtl ? QStringLiteral("edit-clear-locationbar-ltr") : QStringLiteral("edit-clear-locationbar-rtl");
+        break;
+    }
+    default:
+        break;
+    }
+    if (!name.isEmpty() && QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()) {
+        const QIcon icon = themeFileIcon(name, pixelMetric(PM_SmallIconSize, option, widget));
+        if (!icon.isNull())
+            return icon;
+    }
+    return QProxyStyle::standardIcon(standardIcon, option, widget);
+}
