@@ -64,4 +64,15 @@ inline QByteArray storedValue(const QByteArray &value)
     return iniTrimmed(QByteArray(value).replace('\0', "").replace('\n', ' ').replace('\r', ' '));
 }
 
+/// Names as a case-insensitive document compares them: ASCII letters folded.
+inline QByteArray asciiLower(const QByteArray &name)
+{
+    QByteArray out = name;
+    for (char &c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return out;
+}
+
 } // namespace vyrfuzz
