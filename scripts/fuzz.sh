@@ -42,6 +42,9 @@ targets=("$@")
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    # Paths below the checkout are hashed relative to it, so that another
+    # checkout (CI's fresh clone) finds the same objects.
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$top}
 fi
 CC=clang-14 CXX=clang++-14 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_TESTING=OFF -DVYR_FUZZ=ON "${launcher[@]}" >/dev/null

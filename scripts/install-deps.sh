@@ -7,8 +7,9 @@
 set -euo pipefail
 
 packages=(
-    # toolchain
-    g++ cmake ninja-build pkg-config
+    # toolchain; clang and its runtimes (libFuzzer, the sanitizers) for the
+    # fuzz targets
+    g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
     # libraries
     qtbase5-dev libqt5svg5-dev libqt5x11extras5-dev qttools5-dev-tools
     libkf5config-dev libkf5widgetsaddons-dev libkf5configwidgets-dev libkf5windowsystem-dev
