@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "testenv.h"
 
+#include <vyrdesktopentry.h>
 #include <vyrinidocument.h>
 #include <vyrsettings.h>
 
@@ -173,6 +174,31 @@ private Q_SLOTS:
             text = again.saveData();
         }
         QCOMPARE(text.count(kept), 1);
+    }
+
+    // A desktop entry's value reads back as it was written, blanks at its
+    // ends, line breaks and backslashes included.
+    void desktopEntryValueRoundTrip_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("trailing blank") << QStringLiteral("sh -c \"echo $HOME\" ");
+        QTest::newRow("leading blank") << QStringLiteral(" x");
+        QTest::newRow("one blank") << QStringLiteral(" ");
+        QTest::newRow("lines and tabs") << QStringLiteral("a\nb\tc\r");
+        QTest::newRow("backslashes") << QStringLiteral("C:\\path\\s");
+    }
+    void desktopEntryValueRoundTrip()
+    {
+        QFETCH(QString, value);
+        const QString file = vyrtest::home() + QStringLiteral("/x.desktop");
+        QVERIFY(vyrtest::writeFile(file, "[Desktop Entry]\nType=Application\n"));
+        VyrDesktopEntry entry(file);
+        QVERIFY(entry.load());
+        entry.setExec(value);
+        QVERIFY(entry.save());
+        VyrDesktopEntry again(file);
+        QVERIFY(again.load());
+        QCOMPARE(again.exec(), value);
     }
 
     void fileWithoutChangesIsNotRewritten()
