@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
         app.sendMessage(QStringLiteral("show"), 5000);
         return 0;
     }
-    vyrInit(vyrVersion(), QStringLiteral("Vyr hotkeys editor"));
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr hotkeys editor"));
 
     std::unique_ptr<KeysConfForm> window;
     QStringList arguments = QCoreApplication::arguments();

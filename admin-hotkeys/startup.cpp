@@ -12,12 +12,18 @@
 
 #include <cstdio>
 
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HotkeysStartup)
+};
+} // namespace
+
 int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfForm> &window)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("vyr-admin-hotkeys", text); };
     const QString first = arguments.value(0);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        std::printf("%s\n", tr("Usage: vyr-admin-hotkeys filepath - open/create file as hotkeys coll\n").toLocal8Bit().constData());
+        const QString usage = Text::tr("Usage: vyr-admin-hotkeys filepath - open/create file as hotkeys coll\n");
+        std::printf("%s\n", usage.toLocal8Bit().constData());
         return HotkeysExitUsage;
     }
 
@@ -31,7 +37,7 @@ int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfFor
         // working directory.
         path = QFileInfo(path).absoluteFilePath();
         if (!QFileInfo::exists(path)
-            && QMessageBox::question(nullptr, tr("Warning"), tr("File %1 doesn't exist. Create?").arg(path),
+            && QMessageBox::question(nullptr, Text::tr("Warning"), Text::tr("File %1 doesn't exist. Create?").arg(path),
                                      QMessageBox::Yes | QMessageBox::No)
                 != QMessageBox::Yes) {
             window.reset();
@@ -45,7 +51,7 @@ int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfFor
         QString error;
         if (path.isEmpty() || !vyrWriteFileAtomically(path, emptyKeyFileContent(), &error)) {
             std::fprintf(stderr, "vyr-admin-hotkeys: Can't open/create file: %s\n", path.toLocal8Bit().constData());
-            QMessageBox::warning(nullptr, tr("Attention"), tr("Can't open/create file:\n%1").arg(path));
+            QMessageBox::warning(nullptr, Text::tr("Attention"), Text::tr("Can't open/create file:\n%1").arg(path));
             window.reset();
             return HotkeysExitCannotCreate;
         }
@@ -53,7 +59,7 @@ int startHotkeysEditor(const QStringList &arguments, std::unique_ptr<KeysConfFor
 
     if (!window->init(path)) {
         std::fprintf(stderr, "vyr-admin-hotkeys: Can't parse file: %s\n", path.toLocal8Bit().constData());
-        QMessageBox::warning(nullptr, tr("Attention"), tr("Can't parse file:\n%1").arg(path));
+        QMessageBox::warning(nullptr, Text::tr("Attention"), Text::tr("Can't parse file:\n%1").arg(path));
         window.reset();
         return HotkeysExitCannotParse;
     }

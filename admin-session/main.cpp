@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
         app->sendMessage(QStringLiteral("show"), 5000);
         return 0;
     }
-    vyrInit(vyrVersion(), QStringLiteral("Vyr session settings"));
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr session settings"));
 
     auto dialog = std::make_unique<SessionSettingsDialog>(
         nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

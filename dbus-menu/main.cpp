@@ -123,14 +123,20 @@ int main(int argc, char *argv[])
     QGuiApplication::setFallbackSessionManagementEnabled(false);
     MyApplication app(qEnvironmentVariable("DISPLAY") + QStringLiteral("vyr-dbus-menu"), argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // Before the parser: its help text is translated.
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr helper progam to parse and show dbus menu"));
 
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("x"), QStringLiteral("X coordinate"), QStringLiteral("xOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("y"), QStringLiteral("Y coordinate"), QStringLiteral("yOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("b"), QStringLiteral("service name"), QStringLiteral("ServiceName"), QString()},
-        {QStringLiteral("m"), QStringLiteral("menu path"), QStringLiteral("MenuPath"), QStringLiteral("/MenuBar")},
+        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("b"), QCoreApplication::translate("Options", "service name"), QStringLiteral("ServiceName"),
+         QString()},
+        {QStringLiteral("m"), QCoreApplication::translate("Options", "menu path"), QStringLiteral("MenuPath"),
+         QStringLiteral("/MenuBar")},
     });
     parser.process(app);
 
@@ -151,8 +157,6 @@ int main(int argc, char *argv[])
         x = 0;
     if (y == -1)
         y = 0;
-
-    vyrInit(vyrVersion(), QStringLiteral("Vyr helper progam to parse and show dbus menu"));
 
     const DesktopScreen screen = screenForDesktopPoint(QPoint(x, y));
     if (!screen.found)

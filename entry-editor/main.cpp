@@ -45,28 +45,32 @@ bool sameFile(const QString &a, const QString &b)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString description = QStringLiteral("Program to create or edit desktop entry file");
-    vyrInit(vyrVersion(), description);
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Program to create or edit desktop entry file"));
     QApplication::setQuitOnLastWindowClosed(true);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
+    parser.setApplicationDescription(vyrProgramDescription());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption fileOption(QStringLiteral("filePath"),
-                                        QStringLiteral("File Path to edit or create (if doesn't exist)"),
-                                        QStringLiteral("path"));
+    const QCommandLineOption fileOption(
+        QStringLiteral("filePath"),
+        QCoreApplication::translate("Options", "File Path to edit or create (if doesn't exist)"),
+        QStringLiteral("path"));
     const QCommandLineOption patternOption(QStringLiteral("patternPath"),
-                                           QStringLiteral("File Path to inherit fields from"), QStringLiteral("path"));
-    const QCommandLineOption xOption(QStringLiteral("x"), QStringLiteral("X coordinate on desktop"),
+                                           QCoreApplication::translate("Options", "File Path to inherit fields from"),
+                                           QStringLiteral("path"));
+    const QCommandLineOption xOption(QStringLiteral("x"),
+                                     QCoreApplication::translate("Options", "X coordinate on desktop"),
                                      QStringLiteral("x"), QStringLiteral("-1"));
-    const QCommandLineOption yOption(QStringLiteral("y"), QStringLiteral("Y coordinate on desktop"),
+    const QCommandLineOption yOption(QStringLiteral("y"),
+                                     QCoreApplication::translate("Options", "Y coordinate on desktop"),
                                      QStringLiteral("y"), QStringLiteral("-1"));
-    const QCommandLineOption monitorOption(QStringLiteral("monitor"), QStringLiteral("Monitor name"),
-                                           QStringLiteral("monitor"));
-    const QCommandLineOption embedOption(QStringLiteral("embed"),
-                                         QStringLiteral("Makes the dialog transient for an X app specified by winid"),
-                                         QStringLiteral("winid"));
+    const QCommandLineOption monitorOption(
+        QStringLiteral("monitor"), QCoreApplication::translate("Options", "Monitor name"), QStringLiteral("monitor"));
+    const QCommandLineOption embedOption(
+        QStringLiteral("embed"),
+        QCoreApplication::translate("Options", "Makes the dialog transient for an X app specified by winid"),
+        QStringLiteral("winid"));
     parser.addOptions({fileOption, patternOption, xOption, yOption, monitorOption, embedOption});
     parser.process(app);
 
@@ -108,7 +112,7 @@ int main(int argc, char *argv[])
     const QString fileName = QFileInfo(filePath).fileName();
     const QString title = dialog.windowTitle();
     if (title.isEmpty() || (!fileName.isEmpty() && !title.contains(fileName))) {
-        QString text = QStringLiteral("Vyr Desktop Entry Editor");
+        QString text = QCoreApplication::translate("vyr-entry-editor", "Vyr Desktop Entry Editor");
         if (!fileName.isEmpty())
             text += QStringLiteral(" - ") + fileName + QStringLiteral("[*]");
         dialog.setWindowTitle(text);

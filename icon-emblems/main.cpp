@@ -5,6 +5,8 @@
 // (emblem-maclevel<N>.png, in the level colours of a theme file) into every
 // emblem directory of an icon theme, or removes them again.
 
+#include <vyrtranslations.h>
+
 #include <QColor>
 #include <QCommandLineParser>
 #include <QDir>
@@ -162,6 +164,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VYR_VERSION));
+    vyrInstallTranslations();
 
     QCommandLineParser parser;
     parser.addHelpOption();

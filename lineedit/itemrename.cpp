@@ -16,10 +16,10 @@
 
 namespace ItemRename {
 
-static QString tr(const char *text)
-{
-    return QCoreApplication::translate("vyr-lineedit", text);
-}
+// Messages of the free functions below, in one translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ItemRename)
+};
 
 Kind kindOf(const QString &path)
 {
@@ -85,15 +85,15 @@ QString liveCheckMessage(const QString &text)
 {
     const QString name = text.trimmed();
     if (name.isEmpty())
-        return tr("File name must not be empty or spaces only filled");
+        return Text::tr("File name must not be empty or spaces only filled");
     if (name.startsWith(QLatin1Char('.')))
-        return tr("Dont use symbol '.' as first symbol in file name");
+        return Text::tr("Dont use symbol '.' as first symbol in file name");
     if (hasForbiddenSymbol(name))
-        return tr("Dont use symbols \\n \\ / : | < >.\"");
+        return Text::tr("Dont use symbols \\n \\ / : | < >.\"");
     static const QString discouraged = QStringLiteral("#%&/{}!?$*'^`=+");
     for (const QChar c : name) {
         if (discouraged.contains(c))
-            return tr("Not recommended symbols []{}!@#$%^&*()|:<>");
+            return Text::tr("Not recommended symbols []{}!@#$%^&*()|:<>");
     }
     return QString();
 }
@@ -124,13 +124,14 @@ QString refusalMessage(Refusal refusal, const QString &startText)
     case Refusal::Ok:
         break;
     case Refusal::LeadingDot:
-        return tr("Can't rename '%1'.\nDont use symbol '.' as first symbol in file name").arg(startText);
+        return Text::tr("Can't rename '%1'.\nDont use symbol '.' as first symbol in file name").arg(startText);
     case Refusal::BadSymbols:
-        return tr("Can't rename '%1'.\nDont use symbols \\n \\ / : | < >. \"").arg(startText);
+        return Text::tr("Can't rename '%1'.\nDont use symbols \\n \\ / : | < >. \"").arg(startText);
     case Refusal::TooLong:
-        return tr("Can't rename '%1'.\nNew name/path is too long.").arg(startText);
+        return Text::tr("Can't rename '%1'.\nNew name/path is too long.").arg(startText);
     case Refusal::Unencodable:
-        return tr("Can't rename '%1'.\nThe new name has letters the system's file names can't hold.").arg(startText);
+        return Text::tr("Can't rename '%1'.\nThe new name has letters the system's file names can't hold.")
+            .arg(startText);
     }
     return QString();
 }
@@ -213,9 +214,9 @@ QString renameMessage(Result result, const QString &from, const QString &to)
 {
     switch (result) {
     case Result::Exists:
-        return tr("Can't rename\n '%1'\n with '%2'.\nObject exists.").arg(from, to);
+        return Text::tr("Can't rename\n '%1'\n with '%2'.\nObject exists.").arg(from, to);
     case Result::Failed:
-        return tr("Error when renaming '%1'\n with '%2'.").arg(from, to);
+        return Text::tr("Error when renaming '%1'\n with '%2'.").arg(from, to);
     case Result::Renamed:
     case Result::Unchanged:
         break;
@@ -236,7 +237,7 @@ bool renameIsError(Result result)
 QStringList dialogArguments(const QString &geometry, const QString &icon, bool error, const QString &text)
 {
     return {QStringLiteral("--geometry"), geometry,
-            QStringLiteral("--title"),    tr("Renaming"),
+            QStringLiteral("--title"),    Text::tr("Renaming"),
             QStringLiteral("--icon"),     icon,
             error ? QStringLiteral("--error") : QStringLiteral("--sorry"), text};
 }

@@ -95,21 +95,26 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    const QString description = QStringLiteral("Vyr helper progam to edit desktop item name");
-    vyrInit(vyrVersion(), description);
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr helper progam to edit desktop item name"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
+    parser.setApplicationDescription(vyrProgramDescription());
     // "-h" is the height here, so help is only "--help".
-    const QCommandLineOption helpOption(QStringLiteral("help"), QStringLiteral("Displays this help."));
+    const QCommandLineOption helpOption(QStringLiteral("help"),
+                                        QCoreApplication::translate("Options", "Displays this help."));
     parser.addOptions({
         helpOption,
-        {QStringLiteral("x"), QStringLiteral("X coordinate"), QStringLiteral("xOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("y"), QStringLiteral("Y coordinate"), QStringLiteral("yOnDesktop"), QStringLiteral("-99999999")},
-        {QStringLiteral("w"), QStringLiteral("Width"), QStringLiteral("width"), QStringLiteral("0")},
-        {QStringLiteral("h"), QStringLiteral("Height"), QStringLiteral("height"), QStringLiteral("0")},
+        {QStringLiteral("x"), QCoreApplication::translate("Options", "X coordinate"), QStringLiteral("xOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("y"), QCoreApplication::translate("Options", "Y coordinate"), QStringLiteral("yOnDesktop"),
+         QStringLiteral("-99999999")},
+        {QStringLiteral("w"), QCoreApplication::translate("Options", "Width"), QStringLiteral("width"),
+         QStringLiteral("0")},
+        {QStringLiteral("h"), QCoreApplication::translate("Options", "Height"), QStringLiteral("height"),
+         QStringLiteral("0")},
     });
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("File Path (required)"));
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("Options", "File Path (required)"));
     parser.process(app);
     if (parser.isSet(helpOption))
         parser.showHelp(0);

@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    vyrInit(vyrVersion(), QStringLiteral("Vyr desktop entry collection (menu, toolbar, etc.) editor"));
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr desktop entry collection (menu, toolbar, etc.) editor"));
 
     MenuEditor editor;
     const int status = editor.prepare(QCoreApplication::arguments().mid(1));

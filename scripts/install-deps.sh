@@ -12,13 +12,18 @@ packages=(
     g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
     # libraries
     qtbase5-dev libqt5svg5-dev libqt5x11extras5-dev qttools5-dev-tools
+    # the message catalogues: lupdate and lrelease with their CMake package,
+    # and Qt's own translations (dialog buttons, the command-line help)
+    qttools5-dev qttranslations5-l10n
     libkf5config-dev libkf5widgetsaddons-dev libkf5configwidgets-dev libkf5windowsystem-dev
     libkf5xmlgui-dev libkf5archive-dev extra-cmake-modules
     libsimpleini-dev libconfig++-dev libfontconfig-dev libfreetype-dev libdbusmenu-qt5-dev
     libpulse-dev libxcursor-dev libx11-dev
     libxdamage-dev libxext-dev
     libdbus-1-dev
-    # headless runs, tests and the demo
+    # headless runs, tests and the demo (python3 reads the catalogues for
+    # scripts/translations.sh)
+    python3
     xvfb xauth dbus pulseaudio pulseaudio-utils x11-utils xdotool psmisc x11-xserver-utils
     librsvg2-bin sox imagemagick hicolor-icon-theme breeze-icon-theme
     # fontconfig's tools, and a font family with Cyrillic and one without

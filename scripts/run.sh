@@ -93,11 +93,27 @@ if [ "$headless" = 0 ]; then
     exit $?
 fi
 
+# The largest shown window of a process: the settings window rather than a
+# message box in front of it. Found by the process, not by the title, which
+# follows the locale.
+main_window() {
+    local best= area=0 w WIDTH HEIGHT
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null || true); do
+        WIDTH=0 HEIGHT=0
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(WIDTH|HEIGHT)=[0-9]+$')"
+        if [ $((WIDTH * HEIGHT)) -gt "$area" ]; then
+            area=$((WIDTH * HEIGHT))
+            best=$w
+        fi
+    done
+    echo "$best"
+}
+
 # Headless: open each page in turn and save what a user would see.
 shot() {
-    local name=$1 win=
+    local name=$1 pid=$2 win=
     for _ in $(seq 50); do
-        win=$(xdotool search --onlyvisible --name "Vyr Theme Editor" 2>/dev/null | head -n1 || true)
+        win=$(main_window "$pid")
         [ -n "$win" ] && break
         sleep 0.2
     done
@@ -117,7 +133,7 @@ pages=("$@")
 for page in "${pages[@]}"; do
     "$program" "$page" &
     app_pid=$!
-    shot "$page"
+    shot "$page" "$app_pid"
     kill "$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
 done

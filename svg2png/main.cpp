@@ -5,6 +5,7 @@
 // default into <pictures>/<width>x<height>/<name>.png.
 
 #include <vyrpaths.h>
+#include <vyrtranslations.h>
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -78,6 +79,7 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    vyrInstallTranslations();
 
     // No built-in help option: "h" is the height.
     QCommandLineParser parser;

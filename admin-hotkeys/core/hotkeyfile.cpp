@@ -19,23 +19,23 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("HotkeyBindings", text);
-}
+// Messages of the free functions below, in one translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(HotkeyBindings)
+};
 
 bool readKeyFile(VyrIniDocument &doc, const QString &path, QString *error)
 {
     if (path.isEmpty()) {
-        *error = tr("No file given.");
+        *error = Text::tr("No file given.");
         return false;
     }
     if (!doc.loadFile(path)) {
-        *error = tr("Can't read %1.").arg(path);
+        *error = Text::tr("Can't read %1.").arg(path);
         return false;
     }
     if (!doc.hasSection(shortCutKeysSection)) {
-        *error = tr("%1 has no [ShortCutKeys] section.").arg(path);
+        *error = Text::tr("%1 has no [ShortCutKeys] section.").arg(path);
         return false;
     }
     return true;
@@ -277,7 +277,7 @@ bool HotkeyBindings::save(const QString &path, bool userRowsOnly, QString *error
 {
     if (path.isEmpty()) {
         if (error)
-            *error = tr("No file given.");
+            *error = Text::tr("No file given.");
         return false;
     }
     QByteArray base;
@@ -285,7 +285,7 @@ bool HotkeyBindings::save(const QString &path, bool userRowsOnly, QString *error
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
             if (error)
-                *error = tr("Can't read %1.").arg(path);
+                *error = Text::tr("Can't read %1.").arg(path);
             return false;
         }
         base = file.readAll();
@@ -303,7 +303,7 @@ bool keyFileHasSection(const QString &path, QString *error)
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = path.isEmpty() ? tr("No file given.") : tr("Can't read %1.").arg(path);
+            *error = path.isEmpty() ? Text::tr("No file given.") : Text::tr("Can't read %1.").arg(path);
         return false;
     }
     QByteArray data = file.readAll();
@@ -318,7 +318,7 @@ bool keyFileHasSection(const QString &path, QString *error)
             return true;
     }
     if (error)
-        *error = tr("%1 has no [ShortCutKeys] section.").arg(path);
+        *error = Text::tr("%1 has no [ShortCutKeys] section.").arg(path);
     return false;
 }
 
@@ -399,7 +399,7 @@ bool copyKeyFile(const QString &from, const QString &to, QString *error)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = tr("Can't read %1.").arg(from);
+            *error = Text::tr("Can't read %1.").arg(from);
         return false;
     }
     return vyrWriteFileAtomically(to, source.readAll(), error);

@@ -168,7 +168,7 @@ int runInteractive(MyApplication &app, int argc, char **argv)
     }
 
     queryIntegrityLevel();
-    vyrInit(vyrVersion(), QStringLiteral("Vyr theme editor"));
+    vyrInit(vyrVersion(), QT_TRANSLATE_NOOP("vyrInit", "Vyr theme editor"));
 
     if (!args.isEmpty() && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"))) {
         std::printf("%s\n", translatedUsageText().toLocal8Bit().constData());

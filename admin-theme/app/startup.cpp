@@ -34,20 +34,6 @@ QString singleInstanceKey()
     return vyrDisplayKey() + QStringLiteral("vyr-admin-theme");
 }
 
-bool queryIntegrityLevel()
-{
-    bool &flag = sessionFlags().highIntegritySession;
-    const QString tool = FindFileInPATH(QStringLiteral("kelvra"));
-    if (tool.isEmpty())
-        return flag;
-    const QByteArray output = vyrRunProgram(tool, {QStringLiteral("--ilevel")});
-    for (const QByteArray &line : output.split('\n')) {
-        if (line.contains("63") || line.contains("127"))
-            flag = true;
-    }
-    return flag;
-}
-
 static const char *const s_usageLines[] = {
     QT_TRANSLATE_NOOP("vyr-admin-theme", "Usage: "),
     QT_TRANSLATE_NOOP("vyr-admin-theme", "1) vyr-admin-theme [pagename] [themefile]"),

@@ -23,14 +23,6 @@ ServiceMode requestedServiceMode(const QStringList &args);
 /// The single-instance key: DISPLAY (without a screen number) followed by the program name.
 QString singleInstanceKey();
 
-/**
- * Runs the integrity tool "kelvra --ilevel" (found in PATH) and sets the
- * session's highIntegritySession flag when a line of its output contains
- * "63" or "127". A missing or failing tool leaves the flag as it was.
- * Returns the flag.
- */
-bool queryIntegrityLevel();
-
 /// The usage text, without the final newline; untranslated.
 QString usageText();
 /// The usage text through the translator (needs an application object).

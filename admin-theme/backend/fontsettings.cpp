@@ -4,6 +4,7 @@
 
 #include <vyrxresources.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -356,7 +357,8 @@ bool removeUserFontconfigFiles(QString *error)
         if (file.exists() && !file.remove()) {
             ok = false;
             if (error)
-                *error = QStringLiteral("cannot remove %1: %2").arg(path, file.errorString());
+                *error
+                    = QCoreApplication::translate("FontSettings", "cannot remove %1: %2").arg(path, file.errorString());
         }
     }
     return ok;

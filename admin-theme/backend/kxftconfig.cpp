@@ -4,6 +4,7 @@
 
 #include <vyrpaths.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
@@ -333,7 +334,7 @@ ReadResult readDocument(const QString &path, QByteArray *content, QDomDocument *
         return ReadResult::Missing;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot read: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("KXftConfig", "%1: cannot read: %2").arg(path, file.errorString());
         return ReadResult::Unreadable;
     }
     *content = file.readAll();
@@ -346,15 +347,17 @@ ReadResult readDocument(const QString &path, QByteArray *content, QDomDocument *
     int line = 0;
     int column = 0;
     if (!doc->setContent(*content, false, &message, &line, &column)) {
-        *error = QStringLiteral("%1:%2:%3: not well-formed XML (%4); the file is left as it is")
-                     .arg(path)
-                     .arg(line)
-                     .arg(column)
-                     .arg(message);
+        *error
+            = QCoreApplication::translate("KXftConfig", "%1:%2:%3: not well-formed XML (%4); the file is left as it is")
+                  .arg(path)
+                  .arg(line)
+                  .arg(column)
+                  .arg(message);
         return ReadResult::NotFontconfig;
     }
     if (doc->documentElement().tagName() != QLatin1String("fontconfig")) {
-        *error = QStringLiteral("%1: not a fontconfig document (root <%2>); the file is left as it is")
+        *error = QCoreApplication::translate("KXftConfig",
+                                             "%1: not a fontconfig document (root <%2>); the file is left as it is")
                      .arg(path, doc->documentElement().tagName());
         return ReadResult::NotFontconfig;
     }
@@ -419,12 +422,14 @@ public:
     bool lock(QString *error)
     {
         if (!m_atomic) {
-            *error = QStringLiteral("%1: cannot prepare the atomic write").arg(m_path);
+            *error = QCoreApplication::translate("KXftConfig", "%1: cannot prepare the atomic write").arg(m_path);
             return false;
         }
         m_locked = FcAtomicLock(m_atomic);
         if (!m_locked)
-            *error = QStringLiteral("%1: cannot lock the file (is another program writing it?)").arg(m_path);
+            *error
+                = QCoreApplication::translate("KXftConfig", "%1: cannot lock the file (is another program writing it?)")
+                      .arg(m_path);
         return m_locked;
     }
 
@@ -435,12 +440,13 @@ public:
         bool ok = out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(data) == data.size()
             && out.flush() && ::fsync(out.handle()) == 0;
         if (!ok)
-            *error = QStringLiteral("%1: cannot write %2: %3").arg(m_path, newName, out.errorString());
+            *error = QCoreApplication::translate("KXftConfig", "%1: cannot write %2: %3")
+                         .arg(m_path, newName, out.errorString());
         out.close();
         if (ok && QFile::exists(m_path))
             QFile::setPermissions(newName, QFile::permissions(m_path));
         if (ok && !FcAtomicReplaceOrig(m_atomic)) {
-            *error = QStringLiteral("%1: cannot replace the file").arg(m_path);
+            *error = QCoreApplication::translate("KXftConfig", "%1: cannot replace the file").arg(m_path);
             ok = false;
         }
         if (!ok)
@@ -663,7 +669,7 @@ bool KXftConfig::apply()
         return true;
     if (d->broken) {
         if (d->error.isEmpty())
-            d->error = QStringLiteral("%1: cannot be read; not overwritten").arg(d->path);
+            d->error = QCoreApplication::translate("KXftConfig", "%1: cannot be read; not overwritten").arg(d->path);
         return false;
     }
     d->error.clear();
@@ -677,7 +683,8 @@ bool KXftConfig::apply()
     const QString dir = QFileInfo(target).absolutePath();
     if (!QDir(dir).exists()) {
         if (!QDir().mkpath(dir)) {
-            d->error = QStringLiteral("%1: cannot create the directory %2").arg(d->path, dir);
+            d->error
+                = QCoreApplication::translate("KXftConfig", "%1: cannot create the directory %2").arg(d->path, dir);
             return false;
         }
         if (d->mode == Mode::User)

@@ -39,10 +39,10 @@
 namespace SettingsArchive {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SettingsArchive", text);
-}
+// Messages of the free functions below, in one translation context.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsArchive)
+};
 
 const QString s_vyrDir = QStringLiteral(".vyr");
 
@@ -255,7 +255,7 @@ void copyValue(ThemeSettings *theme, const QString &home, const QString &key, co
     QString target;
     QString reason;
     if (!copyInto(value, vyrDir, &target, &reason)) {
-        *errors << tr("Cannot copy %1 into %2: %3").arg(value, vyrDir, reason);
+        *errors << Text::tr("Cannot copy %1 into %2: %3").arg(value, vyrDir, reason);
         return;
     }
     saveString(theme, key, defaultValue, target, true);
@@ -483,7 +483,7 @@ bool writeArchive(const QString &archivePath, const QString &home, QString *erro
 {
     const auto fail = [&](const QString &reason) {
         if (error)
-            *error = tr("Cannot write %1: %2").arg(archivePath, reason);
+            *error = Text::tr("Cannot write %1: %2").arg(archivePath, reason);
         return false;
     };
     const QFileInfo target(archivePath);
@@ -527,11 +527,11 @@ bool writeArchive(const QString &archivePath, const QString &home, QString *erro
 
 CheckResult checkArchive(const QString &archivePath, const QString &home)
 {
-    const CheckResult notTar = refuse(QString(), tr("%1 is not a gzip-compressed tar archive").arg(archivePath));
+    const CheckResult notTar = refuse(QString(), Text::tr("%1 is not a gzip-compressed tar archive").arg(archivePath));
     {
         QFile raw(archivePath);
         if (!raw.open(QIODevice::ReadOnly))
-            return refuse(QString(), tr("Cannot read %1: %2").arg(archivePath, raw.errorString()));
+            return refuse(QString(), Text::tr("Cannot read %1: %2").arg(archivePath, raw.errorString()));
         const QByteArray magic = raw.read(2);
         if (magic != QByteArray("\x1f\x8b", 2))
             return notTar;
@@ -552,27 +552,27 @@ CheckResult checkArchive(const QString &archivePath, const QString &home)
         if (got == 0 && sawMember && longName.isEmpty() && longLink.isEmpty() && pax.isEmpty())
             break;
         if (got != s_block && !(got > 0 && readFully(device, header + got, s_block - got)))
-            return sawMember ? refuse(QString(), tr("%1 is damaged").arg(archivePath)) : notTar;
+            return sawMember ? refuse(QString(), Text::tr("%1 is damaged").arg(archivePath)) : notTar;
         if (std::all_of(header, header + s_block, [](char c) { return c == '\0'; }))
             break;
         if (!checksumMatches(header))
-            return sawMember ? refuse(QString(), tr("%1 is damaged").arg(archivePath)) : notTar;
+            return sawMember ? refuse(QString(), Text::tr("%1 is damaged").arg(archivePath)) : notTar;
         sawMember = true;
         bool ok = false;
         qint64 size = octalField(header + 124, 12, &ok);
         if (!ok)
-            return refuse(QString(), tr("%1 is damaged").arg(archivePath));
+            return refuse(QString(), Text::tr("%1 is damaged").arg(archivePath));
         const char type = header[156];
 
         // Headers that describe the next member.
         if (type == 'L' || type == 'K' || type == 'x') {
             QByteArray data;
             if (size > 1024 * 1024 || !readData(device, size, &data, size))
-                return refuse(QString(), tr("%1 is damaged").arg(archivePath));
+                return refuse(QString(), Text::tr("%1 is damaged").arg(archivePath));
             if (type == 'x') {
                 pax = paxRecords(data, &ok);
                 if (!ok)
-                    return refuse(QString(), tr("%1 is damaged").arg(archivePath));
+                    return refuse(QString(), Text::tr("%1 is damaged").arg(archivePath));
             } else {
                 data = stringField(data.constData(), data.size());
                 (type == 'L' ? longName : longLink) = data;
@@ -598,7 +598,7 @@ CheckResult checkArchive(const QString &archivePath, const QString &home)
         if (pax.contains("size")) {
             size = pax.value("size").toLongLong(&ok);
             if (!ok || size < 0)
-                return refuse(QString(), tr("%1 is damaged").arg(archivePath));
+                return refuse(QString(), Text::tr("%1 is damaged").arg(archivePath));
         }
         longName.clear();
         longLink.clear();
@@ -607,51 +607,51 @@ CheckResult checkArchive(const QString &archivePath, const QString &home)
         const QString member = QFile::decodeName(name);
         const QString target = QFile::decodeName(link);
         if (member.isEmpty())
-            return refuse(member, tr("a member has no name"));
+            return refuse(member, Text::tr("a member has no name"));
         if (member.startsWith(QLatin1Char('/')))
-            return refuse(member, tr("absolute name"));
+            return refuse(member, Text::tr("absolute name"));
         if (member.split(QLatin1Char('/')).contains(QStringLiteral("..")))
-            return refuse(member, tr("\"..\" in the path"));
+            return refuse(member, Text::tr("\"..\" in the path"));
 
         const bool regular = type == '0' || type == '\0' || type == '7';
         const bool directory = type == '5';
         const bool symLink = type == '2';
         const bool hardLink = type == '1';
         if (type == '3' || type == '4')
-            return refuse(member, tr("device file"));
+            return refuse(member, Text::tr("device file"));
         if (type == '6')
-            return refuse(member, tr("FIFO"));
+            return refuse(member, Text::tr("FIFO"));
         if (!regular && !directory && !symLink && !hardLink)
-            return refuse(member, tr("member of an unsupported type"));
+            return refuse(member, Text::tr("member of an unsupported type"));
         // tar skips data only after files: any other member with data would
         // be read differently here and by tar.
         if (!regular && size != 0)
-            return refuse(member, tr("%1 is damaged").arg(archivePath));
+            return refuse(member, Text::tr("%1 is damaged").arg(archivePath));
 
         QStringList parts;
         normalise(member, &parts);
         if (parts.isEmpty())
-            return refuse(member, tr("a member has no name"));
+            return refuse(member, Text::tr("a member has no name"));
         const QString clean = parts.join(QLatin1Char('/'));
         for (int i = 1; i < parts.size(); ++i) {
             if (links.contains(parts.mid(0, i).join(QLatin1Char('/'))))
-                return refuse(member, tr("written through a link"));
+                return refuse(member, Text::tr("written through a link"));
         }
         if (!isExportMember(clean))
-            return refuse(member, tr("not part of the settings"));
+            return refuse(member, Text::tr("not part of the settings"));
         if (symLink && !linkStaysInside(clean, target, home))
-            return refuse(member, tr("link to %1, outside the home folder").arg(target));
+            return refuse(member, Text::tr("link to %1, outside the home folder").arg(target));
         if (hardLink) {
             QStringList linked;
             if (target.startsWith(QLatin1Char('/')) || !normalise(target, &linked) || linked.isEmpty()
                 || target.split(QLatin1Char('/')).contains(QStringLiteral(".."))
                 || !isExportMember(linked.join(QLatin1Char('/'))))
-                return refuse(member, tr("link to %1, outside the settings").arg(target));
+                return refuse(member, Text::tr("link to %1, outside the settings").arg(target));
         }
         if (symLink || hardLink)
             links.insert(clean);
         if (!readData(device, regular ? size : 0, nullptr, 0))
-            return refuse(member, tr("%1 is damaged").arg(archivePath));
+            return refuse(member, Text::tr("%1 is damaged").arg(archivePath));
     }
     if (!sawMember)
         return notTar;

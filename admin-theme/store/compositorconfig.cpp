@@ -5,6 +5,7 @@
 #include <vyrfileio.h>
 #include <vyrpaths.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -230,7 +231,7 @@ CompositorFileResult setCompositorSettings(const QString &path, const QList<Comp
         text = rewriteWhole(original, settings);
         if (text.isEmpty() || !holdsAll(text, settings)) {
             if (error)
-                *error = QStringLiteral("the settings cannot be stored in this file");
+                *error = QCoreApplication::translate("CompositorConfig", "the settings cannot be stored in this file");
             return CompositorFileResult::WriteFailed;
         }
     }

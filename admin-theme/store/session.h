@@ -15,3 +15,11 @@ struct SessionFlags {
 /// The flags of this process: set by the start-up, read by the store and
 /// the pages.
 SessionFlags &sessionFlags();
+
+/**
+ * Runs the integrity tool "kelvra --ilevel" (found in PATH) and sets the
+ * session's highIntegritySession flag when a line of its output contains
+ * "63" or "127". A missing or failing tool leaves the flag as it was.
+ * Returns the flag.
+ */
+bool queryIntegrityLevel();

@@ -7,6 +7,7 @@
 #include <vyrfileio.h>
 #include <vyrpaths.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,7 +68,7 @@ bool writePaletteFile(const QString &path, const PaletteValues &values, QString 
 {
     if (path.isEmpty()) {
         if (error)
-            *error = QStringLiteral("no home directory");
+            *error = QCoreApplication::translate("ThemePaths", "no home directory");
         return false;
     }
     return vyrWriteFileAtomically(path, paletteFileText(values), error);

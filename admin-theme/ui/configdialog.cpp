@@ -231,9 +231,9 @@ void ConfigDialog::changePage(KPageWidgetItem *current, KPageWidgetItem *previou
     const KPageWidgetItem *item = current ? current : previous;
     if (!item)
         return;
-    const QString name = item->name();
-    const bool isWallpaper = name == tr("Wallpaper");
-    const bool isTheme = name == tr("Theme");
+    // By the item, not its shown (translated) name.
+    const bool isWallpaper = item == m_items[pageNames().indexOf(QStringLiteral("Wallpaper"))];
+    const bool isTheme = item == m_items[pageNames().indexOf(QStringLiteral("Theme"))];
     const bool bothLoaded = m_themePage->isLoaded() && m_wallpaperPage->isLoaded();
 
     QString themeColour;

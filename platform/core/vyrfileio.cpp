@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrfileio.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,7 @@ bool vyrWriteFileAtomically(const QString &path, const QByteArray &data, QString
     const QFileInfo info(path);
     if (createDirs && !info.absoluteDir().exists() && !QDir().mkpath(info.absolutePath())) {
         if (error)
-            *error = QStringLiteral("can't create directory %1").arg(info.absolutePath());
+            *error = QCoreApplication::translate("VyrFileIo", "can't create directory %1").arg(info.absolutePath());
         return false;
     }
     QSaveFile file(path);

@@ -7,6 +7,7 @@
 #include "vyrpaths.h"
 #include "vyrxresources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -437,13 +438,13 @@ bool VyrIconTheme::setCurrentCursorThemeName(const QString &name, QString *error
     const QString resources = xresourcesFile();
     if (resources.isEmpty()) {
         if (error)
-            *error = QStringLiteral("no home directory");
+            *error = QCoreApplication::translate("VyrIconTheme", "no home directory");
         return false;
     }
     // The name ends up in a resources line and an INI line.
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r'))) {
         if (error)
-            *error = QStringLiteral("cursor theme name holds a line break");
+            *error = QCoreApplication::translate("VyrIconTheme", "cursor theme name holds a line break");
         return false;
     }
     // Programs started without the server's resources (Wayland clients,
@@ -452,7 +453,7 @@ bool VyrIconTheme::setCurrentCursorThemeName(const QString &name, QString *error
     VyrIniDocument doc;
     if (QFileInfo::exists(index) && !doc.loadFile(index)) {
         if (error)
-            *error = QStringLiteral("cannot read %1").arg(index);
+            *error = QCoreApplication::translate("VyrIconTheme", "cannot read %1").arg(index);
         return false;
     }
     if (name.isEmpty())
@@ -461,7 +462,7 @@ bool VyrIconTheme::setCurrentCursorThemeName(const QString &name, QString *error
         doc.setValue(s_group, "Inherits", name.toUtf8());
     if (!QFileInfo(QFileInfo(index).path()).isDir() && !QDir().mkpath(QFileInfo(index).path())) {
         if (error)
-            *error = QStringLiteral("cannot create %1").arg(QFileInfo(index).path());
+            *error = QCoreApplication::translate("VyrIconTheme", "cannot create %1").arg(QFileInfo(index).path());
         return false;
     }
     if (!doc.saveFile(index, error))
@@ -474,7 +475,7 @@ bool VyrIconTheme::setCurrentCursorThemeSize(int size, QString *error)
     const QString resources = xresourcesFile();
     if (resources.isEmpty()) {
         if (error)
-            *error = QStringLiteral("no home directory");
+            *error = QCoreApplication::translate("VyrIconTheme", "no home directory");
         return false;
     }
     return setXrdbParameterInFile(resources, QStringLiteral("Xcursor.size:"), QStringLiteral(" "),

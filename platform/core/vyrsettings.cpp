@@ -143,7 +143,7 @@ bool VyrSettings::sync(bool reload)
         // Nothing of the file is known: writing the pending keys alone would
         // replace everything else the user had in it.
         ok = false;
-        m_error = QStringLiteral("can't read the existing file; it is left as it is");
+        m_error = QCoreApplication::translate("VyrSettings", "can't read the existing file; it is left as it is");
         std::fprintf(stderr, "%s: can't write %s: %s\n", programName().constData(), qPrintable(m_path),
                      qPrintable(m_error));
     } else if (m_dirty && !m_path.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "vyrprocess.h"
 #include "vyrsettings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QList>
 #include <QProcess>
@@ -56,13 +57,14 @@ bool runXrdb(const QStringList &args, const QByteArray &input, QByteArray *outpu
 {
     const QString xrdb = FindFileInPATH(QStringLiteral("xrdb"));
     if (xrdb.isEmpty()) {
-        setError(error, QStringLiteral("xrdb not found in PATH"));
+        setError(error, QCoreApplication::translate("VyrXResources", "xrdb not found in PATH"));
         return false;
     }
     QProcess process;
     process.start(xrdb, args);
     if (!process.waitForStarted(s_xrdbTimeoutMs)) {
-        setError(error, QStringLiteral("cannot start xrdb: %1").arg(process.errorString()));
+        setError(error,
+                 QCoreApplication::translate("VyrXResources", "cannot start xrdb: %1").arg(process.errorString()));
         return false;
     }
     process.write(input);
@@ -70,13 +72,16 @@ bool runXrdb(const QStringList &args, const QByteArray &input, QByteArray *outpu
     if (!process.waitForFinished(s_xrdbTimeoutMs)) {
         process.kill();
         process.waitForFinished(5000);
-        setError(error, QStringLiteral("xrdb %1 did not finish in time").arg(args.join(QLatin1Char(' '))));
+        setError(error,
+                 QCoreApplication::translate("VyrXResources", "xrdb %1 did not finish in time")
+                     .arg(args.join(QLatin1Char(' '))));
         return false;
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        setError(error, QStringLiteral("xrdb %1 failed: %2")
-                            .arg(args.join(QLatin1Char(' ')),
-                                 QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+        setError(
+            error,
+            QCoreApplication::translate("VyrXResources", "xrdb %1 failed: %2")
+                .arg(args.join(QLatin1Char(' ')), QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
         return false;
     }
     if (output)
@@ -132,7 +137,7 @@ bool setXrdbParameterInFile(const QString &fileName, const QString &resource, co
                             const QString &value, bool applyByXrdb, QString *error)
 {
     if (vyrXResourceName(resource).isEmpty()) {
-        setError(error, QStringLiteral("no resource name given"));
+        setError(error, QCoreApplication::translate("VyrXResources", "no resource name given"));
         return false;
     }
     QByteArray data;
@@ -140,7 +145,9 @@ bool setXrdbParameterInFile(const QString &fileName, const QString &resource, co
     if (file.exists()) {
         // A file we cannot read would lose its other lines on rewrite.
         if (!file.open(QIODevice::ReadOnly)) {
-            setError(error, QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString()));
+            setError(
+                error,
+                QCoreApplication::translate("VyrXResources", "cannot read %1: %2").arg(fileName, file.errorString()));
             return false;
         }
         data = file.readAll();
@@ -150,7 +157,7 @@ bool setXrdbParameterInFile(const QString &fileName, const QString &resource, co
     if (updated != data) {
         QString reason;
         if (!vyrWriteFileAtomically(fileName, updated, &reason)) {
-            setError(error, QStringLiteral("cannot write %1: %2").arg(fileName, reason));
+            setError(error, QCoreApplication::translate("VyrXResources", "cannot write %1: %2").arg(fileName, reason));
             return false;
         }
     }

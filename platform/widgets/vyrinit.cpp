@@ -3,14 +3,12 @@
 #include "vyrinit.h"
 #include "vyrpaths.h"
 #include "vyrsettings.h"
+#include "vyrtranslations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 
 #include <cmath>
 
@@ -38,30 +36,15 @@ QString vyrProgramDescription()
     return s_description.isEmpty() ? QCoreApplication::applicationName() : s_description;
 }
 
-void vyrInit(const QString &version, const QString &description)
+void vyrInit(const QString &version, const char *description)
 {
     QCoreApplication *app = QCoreApplication::instance();
     QCoreApplication::setOrganizationName(QStringLiteral("orlenvask"));
     QCoreApplication::setApplicationVersion(version);
-    s_description = description;
-    if (!app)
-        return;
+    vyrInstallTranslations();
+    s_description = QCoreApplication::translate("vyrInit", description);
     if (qobject_cast<QGuiApplication *>(app))
         applyDesktopIconTheme();
-
-    auto *qtTranslator = new QTranslator(app);
-    if (qtTranslator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtTranslator);
-    else
-        delete qtTranslator;
-
-    auto *own = new QTranslator(app);
-    if (own->load(QLocale(), QCoreApplication::applicationName(), QStringLiteral("_"),
-                  GetVyrDir(VyrDirSharedData) + QStringLiteral("/translations")))
-        QCoreApplication::installTranslator(own);
-    else
-        delete own;
 }
 
 int vyrDpiScaled(int value)

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "vyrqtconfigwidget.h"
+#include "vyrcountedsuffix.h"
 #include "vyrinidocument.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -89,7 +91,7 @@ bool VyrQtSettings::write(const QString &path, QString *error) const
     VyrIniDocument doc;
     if (!doc.loadFile(path) && QFileInfo::exists(path)) {
         if (error)
-            *error = QStringLiteral("can't read %1").arg(path);
+            *error = QCoreApplication::translate("VyrQtSettings", "can't read %1").arg(path);
         return false;
     }
     if (style.isEmpty())
@@ -137,7 +139,8 @@ VyrQtConfigWidget::VyrQtConfigWidget(QWidget *parent)
     m_doubleClick = spin(s_doubleClick, tr("Double-click interval:"), s_doubleClickRange, tr(" ms"));
     m_cursorFlash = spin(s_cursorFlash, tr("Cursor flash time:"), s_cursorFlashRange, tr(" ms"));
     m_cursorFlash->setSpecialValueText(tr("No blinking"));
-    m_wheelLines = spin(s_wheelLines, tr("Mouse wheel scrolls:"), s_wheelLinesRange, tr(" lines"));
+    m_wheelLines = spin(s_wheelLines, tr("Mouse wheel scrolls:"), s_wheelLinesRange, QString());
+    vyrSetCountedSuffix(m_wheelLines, [](int lines) { return tr(" line(s)", nullptr, lines); });
 
     m_effects = new QGroupBox(tr("GUI effects"), this);
     m_effects->setObjectName(QStringLiteral("general"));

@@ -194,6 +194,31 @@ private Q_SLOTS:
             QCOMPARE(commands, QStringList{QStringLiteral("VYRWM_UPDATE_VAL ") + key + QLatin1Char(' ') + value});
     }
 
+    // The integrity tool's answer as the start-up reads it: "63" or "127" on
+    // any line raises the level; a missing or failing tool changes nothing.
+    void integrityQuery_data()
+    {
+        QTest::addColumn<QByteArray>("tool");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("no tool") << QByteArray() << false;
+        QTest::newRow("low level") << QByteArray("echo 'ilevel: 0'\n") << false;
+        QTest::newRow("63 on a later line") << QByteArray("echo header\necho 'ilevel: 63'\n") << true;
+        QTest::newRow("127") << QByteArray("echo 127\n") << true;
+        QTest::newRow("tool fails, says nothing") << QByteArray("exit 3\n") << false;
+    }
+    void integrityQuery()
+    {
+        QFETCH(QByteArray, tool);
+        QFETCH(bool, expected);
+        const QString path = vyrtest::fakeBinDir() + QStringLiteral("/kelvra");
+        QFile::remove(path);
+        if (!tool.isNull())
+            QVERIFY(vyrtest::writeScript(QStringLiteral("kelvra"), tool));
+        QCOMPARE(queryIntegrityLevel(), expected);
+        QCOMPARE(sessionFlags().highIntegritySession, expected);
+        QFile::remove(path);
+    }
+
     void missingFileIgnoresWrites()
     {
         ThemeSettings settings{QString()};

@@ -141,6 +141,7 @@ private Q_SLOTS:
         vyrtest::resetHome();
         QFile::remove(vyrtest::sandboxRoot() + QStringLiteral("/helpers.log"));
         sessionFlags() = SessionFlags();
+        QFile::remove(vyrtest::fakeBinDir() + QStringLiteral("/kelvra"));
         customWallpaperFlag() = CustomWallpaper::Unknown;
         QVERIFY(vyrtest::writeFile(themeFile(), "[Variables]\nIconTheme=Complete\n"));
         QVERIFY(vyrtest::writeFile(paletteFile(), "[Variables]\nPrimaryColor=#5a91bd\nBackgroundColor=#ffffff\n"
@@ -427,7 +428,9 @@ private Q_SLOTS:
 
     void highIntegrity()
     {
-        sessionFlags().highIntegritySession = true;
+        // The flag comes from the session's integrity tool, as at start.
+        QVERIFY(vyrtest::writeScript(QStringLiteral("kelvra"), "echo 'level: 63'\n"));
+        QVERIFY(queryIntegrityLevel());
         const QByteArray palette = vyrtest::readFile(paletteFile());
         ModalAnswerer answerer(QMessageBox::Ok);
         QVERIFY(openPage());

@@ -11,6 +11,8 @@
 // the standard warning or error icon when the theme has none. Exit status 0
 // when the box was closed, 1 on a bad command line.
 
+#include <vyrtranslations.h>
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -59,19 +61,22 @@ int main(int argc, char *argv[])
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("vyr-dialog"));
+    vyrInstallTranslations();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows a message of a desktop program"));
+    parser.setApplicationDescription(QCoreApplication::translate("Options", "Shows a message of a desktop program"));
     parser.addHelpOption();
-    const QCommandLineOption geometryOption(QStringLiteral("geometry"), QStringLiteral("Position and size"),
+    const QCommandLineOption geometryOption(QStringLiteral("geometry"),
+                                            QCoreApplication::translate("Options", "Position and size"),
                                             QStringLiteral("WxH+X+Y"));
-    const QCommandLineOption titleOption(QStringLiteral("title"), QStringLiteral("Window title"),
-                                         QStringLiteral("text"));
-    const QCommandLineOption iconOption(QStringLiteral("icon"), QStringLiteral("Icon name"), QStringLiteral("name"));
-    const QCommandLineOption sorryOption(QStringLiteral("sorry"), QStringLiteral("Show a warning"),
-                                         QStringLiteral("text"));
-    const QCommandLineOption errorOption(QStringLiteral("error"), QStringLiteral("Show an error"),
-                                         QStringLiteral("text"));
+    const QCommandLineOption titleOption(
+        QStringLiteral("title"), QCoreApplication::translate("Options", "Window title"), QStringLiteral("text"));
+    const QCommandLineOption iconOption(QStringLiteral("icon"), QCoreApplication::translate("Options", "Icon name"),
+                                        QStringLiteral("name"));
+    const QCommandLineOption sorryOption(
+        QStringLiteral("sorry"), QCoreApplication::translate("Options", "Show a warning"), QStringLiteral("text"));
+    const QCommandLineOption errorOption(
+        QStringLiteral("error"), QCoreApplication::translate("Options", "Show an error"), QStringLiteral("text"));
     parser.addOptions({geometryOption, titleOption, iconOption, sorryOption, errorOption});
     parser.process(arguments);
 

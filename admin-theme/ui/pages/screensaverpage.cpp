@@ -6,6 +6,7 @@
 #include <lockedvalue.h>
 #include <screenlocker.h>
 #include <themesettings.h>
+#include <vyrcountedsuffix.h>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -123,6 +124,12 @@ void ScreensaverPage::connectOnce()
     if (m_connected)
         return;
     m_connected = true;
+    const auto minutes = [](int value) { return tr(" minute(s)", nullptr, value); };
+    const auto seconds = [](int value) { return tr(" second(s)", nullptr, value); };
+    vyrSetCountedSuffix(m_ui->minutesToStartSpinBox, minutes);
+    vyrSetCountedSuffix(m_ui->dpmsOffSpinBox, minutes);
+    vyrSetCountedSuffix(m_ui->lockOnDPMSDelaySpinBox, seconds);
+    vyrSetCountedSuffix(m_ui->wrongPasswordTimeoutSpinBox, seconds);
     connect(m_ui->startAutomaticallyCheckBox, &QCheckBox::stateChanged, this, &ScreensaverPage::lockerChanged);
     connect(m_ui->lockerOnDPMSCheckBox, &QCheckBox::stateChanged, this, &ScreensaverPage::lockOnDPMSStateChanged);
     connect(m_ui->minutesToStartCheckBox, &QCheckBox::stateChanged, this, &ScreensaverPage::minutesToStartEnabled);

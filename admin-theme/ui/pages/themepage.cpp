@@ -490,6 +490,8 @@ void ThemePage::load()
         const QSignalBlocker blocker(ui.cursorSizeComboBox);
         ui.cursorSizeComboBox->clear();
         ui.cursorSizeComboBox->addItems(sizes.items);
+        // The first entry is "Auto"; the save takes it by its place, not its text.
+        ui.cursorSizeComboBox->setItemText(0, tr("Auto"));
         ui.cursorSizeComboBox->setCurrentIndex(sizes.selected);
     }
     // 3 and 4 come from startThemeScan(), filled after the first paint.
@@ -691,7 +693,8 @@ void ThemePage::save()
     }
     Ui::ThemeForm &ui = *m_ui;
     ThemeSave::Input input;
-    input.cursorSizeText = ui.cursorSizeComboBox->currentText();
+    input.cursorSizeText = ui.cursorSizeComboBox->currentIndex() == 0 ? QStringLiteral("Auto")
+                                                                      : ui.cursorSizeComboBox->currentText();
     input.cursorTheme = ui.cursorThemeCombo->currentText();
     input.iconTheme = ui.iconThemeCombo->currentText();
     input.trayIconTheme = ui.useTrayIconThemeCheckBox->isChecked();

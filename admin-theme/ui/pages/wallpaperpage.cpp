@@ -16,6 +16,7 @@
 #include <wallpapersettings.h>
 #include <wmcolours.h>
 
+#include <vyrcountedsuffix.h>
 #include <vyrpaths.h>
 
 #include <QAction>
@@ -261,6 +262,7 @@ void WallpaperPage::setupControls()
     Ui::WallpaperForm *ui = m_ui.get();
     for (const QString &key : logoPositionKeys())
         ui->logoPositionComboBox->addItem(m_positionNames.value(key));
+    vyrSetCountedSuffix(ui->slideShowSpinBox, [](int minutes) { return tr(" minute(s)", nullptr, minutes); });
 
     m_defaultWallpaperAction = ui->wallpaperLineEdit->addAction(QIcon::fromTheme(QStringLiteral("view-restore")),
                                                                 QLineEdit::LeadingPosition);
