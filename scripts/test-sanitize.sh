@@ -23,8 +23,9 @@ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_T
     "-DVYR_SANITIZE=address;undefined" "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"
 # The programs the tests start are built with the sanitizers too; they
-# inherit these.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1}
+# inherit these. The system's libraries have no frame pointers: only the
+# slow unwinder reaches the library function a suppression names.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:detect_stack_use_after_return=1:fast_unwind_on_malloc=0}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$top/scripts/sanitizer/lsan.supp:print_suppressions=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 cd "$build"
