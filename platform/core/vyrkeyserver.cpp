@@ -359,8 +359,11 @@ int characterQtKey(KeySym sym)
     if (code <= 0xffff) {
         const QChar c{ushort(code)};
         // ÿ and ß have no upper case of one Latin-1 character; Qt keeps them.
-        if (c.isLower() && c.toUpper() != c && (code > 0xff || c.toUpper().unicode() <= 0xff))
-            code = c.toUpper().unicode();
+        // A letter whose upper case lowers to another letter (ſ, ı, ς) keeps
+        // its own code: its upper case is another key's.
+        const QChar upper = c.toUpper();
+        if (c.isLower() && upper != c && upper.toLower() == c && (code > 0xff || upper.unicode() <= 0xff))
+            code = upper.unicode();
     }
     return int(code);
 }

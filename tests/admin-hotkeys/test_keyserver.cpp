@@ -79,6 +79,8 @@ private Q_SLOTS:
                 keys << k;
         }
         keys << 0x424 << 0x3a9 << 0x5d0 << 0x20ac;
+        // Letters whose upper case (S, I, Σ) lowers to another letter.
+        keys << 0x17f << 0x131 << 0x3c2;
         for (int k = Qt::Key_F1; k <= Qt::Key_F35; ++k)
             keys << k;
         const int specials[] = {
