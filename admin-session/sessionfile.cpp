@@ -2,8 +2,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sessionfile.h"
 
+#include "vyrfileio.h"
 #include "vyrinidocument.h"
 #include "vyrpaths.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 
 static const QString s_section = QStringLiteral("Variables");
 
@@ -100,6 +105,45 @@ QList<SessionChange> sessionChanges(const SessionValues &stored, const SessionVa
     add(differs(stored.remoteUserName, wanted.remoteUserName), QStringLiteral("RemoteUserName"),
         wanted.remoteUserName);
     return changes;
+}
+
+bool saveSessionFile(const QString &path, const SessionValues &wanted, QList<SessionChange> *changes, QString *error)
+{
+    const auto fail = [&](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    changes->clear();
+    if (path.isEmpty())
+        return fail(QCoreApplication::translate("SessionSettingsDialog", "Can't create '%1'").arg(path));
+    QByteArray original;
+    const QFileInfo info(path);
+    const bool exists = info.exists();
+    if (exists) {
+        // A file that exists but cannot be read must not be replaced by one
+        // holding only the changed keys.
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QCoreApplication::translate("SessionSettingsDialog", "Can't open '%1'").arg(path));
+        original = file.readAll();
+    }
+    VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
+    doc.loadData(original);
+    *changes = sessionChanges(readSessionValues(doc), wanted, !exists || original.isEmpty());
+    if (changes->isEmpty())
+        return true;
+    for (const SessionChange &change : qAsConst(*changes))
+        doc.setText(s_section, change.key, change.text);
+    // The parser stops at a NUL byte; keep the whole original.
+    if (original.contains('\0'))
+        vyrKeepBackup(path);
+    QString reason;
+    if (!doc.saveFile(path, &reason)) {
+        changes->clear();
+        return fail(QCoreApplication::translate("SessionSettingsDialog", "Can't save file '%1': %2").arg(path, reason));
+    }
+    return true;
 }
 
 QString sessionCommand(const SessionChange &change)

@@ -52,5 +52,18 @@ SessionValues readSessionValues(const VyrIniDocument &doc);
  */
 QList<SessionChange> sessionChanges(const SessionValues &stored, const SessionValues &wanted, bool fileIsNew);
 
+/**
+ * Stores @p wanted in the session file at @p path: every key when the file
+ * is missing or empty, else only the keys whose value differs (see
+ * sessionChanges()), into @p changes. The file is replaced atomically, never
+ * created empty first, and only when something changed; a file holding a
+ * NUL byte is kept as "<path>.bak" first, since the parser stops there. A
+ * file that exists but cannot be read is left alone. False, with a
+ * translated reason in @p error, when the file could not be read or
+ * written; the old file then stays as it was.
+ */
+bool saveSessionFile(const QString &path, const SessionValues &wanted, QList<SessionChange> *changes,
+                     QString *error = nullptr);
+
 /// The window manager command announcing @p change.
 QString sessionCommand(const SessionChange &change);

@@ -176,56 +176,24 @@ bool SessionSettingsDialog::load()
 bool SessionSettingsDialog::save()
 {
     const QString path = sessionFilePath();
-    const QFileInfo info(path);
-    const bool fileIsNew = !info.exists() || info.size() == 0;
-    if (!info.exists()) {
-        QFile file(path);
-        if (path.isEmpty() || !QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly)) {
-            QMessageBox::critical(this, tr("Error"), tr("Can't create '%1'").arg(path));
-            return false;
-        }
+    QList<SessionChange> changes;
+    QString error;
+    if (!saveSessionFile(path, values(), &changes, &error)) {
+        std::fprintf(stderr, "vyr-admin-session: Can't save file %s\n", qPrintable(path));
+        QMessageBox::critical(this, tr("Error"), error);
+        return false;
     }
-
-    QByteArray original;
-    {
-        // A file that exists but cannot be read must not be replaced by one
-        // holding only the changed keys.
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            QMessageBox::critical(this, tr("Error"), tr("Can't open '%1'").arg(path), QMessageBox::Ok);
-            return false;
-        }
-        original = file.readAll();
-    }
-    VyrIniDocument doc(VyrIniDocument::CaseInsensitive);
-    doc.loadData(original);
-    const QList<SessionChange> changes = sessionChanges(readSessionValues(doc), values(), fileIsNew);
-
-    for (const SessionChange &change : changes) {
+    for (const SessionChange &change : qAsConst(changes)) {
         if (change.key == QLatin1String("UseSM")) {
             QMessageBox::warning(this, tr("Attention"),
                                  (change.text == QLatin1String("true") ? tr("Activation") : tr("Deactivation"))
                                      + tr(" of session management will be done after relogin only"),
                                  QMessageBox::Close);
         }
-        doc.setText(QStringLiteral("Variables"), change.key, change.text);
-    }
-
-    if (!changes.isEmpty()) {
-        if (original.contains('\0')) {
-            // The parser stops at a NUL byte; keep the whole original.
-            vyrKeepBackup(path);
-        }
-        QString error;
-        if (!doc.saveFile(path, &error)) {
-            std::fprintf(stderr, "vyr-admin-session: Can't save file %s\n", qPrintable(path));
-            QMessageBox::critical(this, tr("Error"), tr("Can't save file '%1': %2").arg(path, error));
-            return false;
-        }
     }
     // Announced only once the file holds the values, so that the window
     // manager and the file never disagree.
-    for (const SessionChange &change : changes) {
+    for (const SessionChange &change : qAsConst(changes)) {
         if (change.notify)
             vyrSendWmCommand(sessionCommand(change));
     }

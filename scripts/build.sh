@@ -11,6 +11,9 @@ launcher=()
 # checkouts cheap; the build does not need it.
 if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    # Paths below the checkout are hashed relative to it, so that another
+    # checkout (CI's fresh clone) finds the same objects.
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$top}
 fi
 cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON "${launcher[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

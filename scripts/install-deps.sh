@@ -52,25 +52,32 @@ check=(
     man-db groff-base desktop-file-utils appstream
 )
 
+# What the developers' checks need besides: clang and its runtimes
+# (libFuzzer, the sanitizers) for the fuzz targets. Not Build-Depends.
+develop=(
+    clang-14 libclang-rt-14-dev
+)
+
 # What making and checking the Debian package needs on top (debhelper
 # appears in debian/control as debhelper-compat).
 package=(
     dpkg-dev debhelper fakeroot lintian
 )
 
-# "install-deps.sh --list build|check|package" prints one group, one
+# "install-deps.sh --list build|check|package|develop" prints one group, one
 # package a line, and installs nothing.
 if [ "${1:-}" = --list ]; then
     case "${2:-}" in
         build) printf '%s\n' "${build[@]}" ;;
         check) printf '%s\n' "${check[@]}" ;;
         package) printf '%s\n' "${package[@]}" ;;
-        *) echo "usage: install-deps.sh [--list build|check|package]" >&2; exit 2 ;;
+        develop) printf '%s\n' "${develop[@]}" ;;
+        *) echo "usage: install-deps.sh [--list build|check|package|develop]" >&2; exit 2 ;;
     esac
     exit 0
 fi
 
-packages=("${build[@]}" "${check[@]}" "${package[@]}")
+packages=("${build[@]}" "${check[@]}" "${develop[@]}" "${package[@]}")
 
 missing=()
 for p in "${packages[@]}"; do

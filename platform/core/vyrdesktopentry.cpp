@@ -54,8 +54,8 @@ static QString escape(const QString &text)
         case '\r': out.append(QLatin1String("\\r")); break;
         case '\\': out.append(QLatin1String("\\\\")); break;
         case ' ':
-            // Only a leading blank would be lost by parsers.
-            out.append(i == 0 ? QLatin1String("\\s") : QLatin1String(" "));
+            // Only a blank at either end would be lost by parsers.
+            out.append(i == 0 || i == text.size() - 1 ? QLatin1String("\\s") : QLatin1String(" "));
             break;
         default: out.append(c);
         }

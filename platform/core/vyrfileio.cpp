@@ -25,7 +25,10 @@ bool vyrWriteFileAtomically(const QString &path, const QByteArray &data, QString
             *error = file.errorString();
         return false;
     }
-    if (file.write(data) != data.size() || !file.commit()) {
+    // The data sits in the device's buffer until flushed; a failure of that
+    // last write (a full disk) is not seen by commit(), which would then
+    // put the truncated file in place. So flush first and check.
+    if (file.write(data) != data.size() || !file.flush() || !file.commit()) {
         if (error)
             *error = file.errorString();
         file.cancelWriting();

@@ -50,40 +50,118 @@ struct VyrIniDocument::Private {
     QByteArray trailingComment;
 };
 
-static QByteArray trailingCommentOf(const QByteArray &data)
+static QList<QByteArray> linesOf(QByteArray text)
 {
-    // Walks the lines from the end: only the last few are looked at, and
-    // nothing is copied for the others (index files are read by the
-    // hundred).
-    int lineEnd = data.size();
-    int blockStart = -1;
-    int blockEnd = -1;
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    for (;;) {
-        const int newline = lineEnd > 0 ? data.lastIndexOf('\n', lineEnd - 1) : -1;
-        const int lineStart = newline + 1;
-        int first = lineStart;
-        while (first < lineEnd && blank(data.at(first)))
-            ++first;
-        if (first < lineEnd) {
-            if (data.at(first) != ';' && data.at(first) != '#')
-                break;
-            blockStart = lineStart;
-            if (blockEnd < 0)
-                blockEnd = lineEnd;
-        }
-        // A file of comments only: the parser keeps them as the file comment.
-        if (newline < 0)
-            return QByteArray();
-        lineEnd = newline;
+    // The parser reads nothing after a NUL byte, and ends lines at CR too.
+    const int nul = text.indexOf('\0');
+    if (nul >= 0)
+        text.truncate(nul);
+    return text.replace("\r\n", "\n").replace('\r', '\n').split('\n');
+}
+
+// Blank as the parser sees it (QByteArray::trimmed() also drops \f and \v).
+static QByteArray parserTrimmed(const QByteArray &line)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    int from = 0;
+    int to = line.size();
+    while (from < to && blank(line.at(from)))
+        ++from;
+    while (to > from && blank(line.at(to - 1)))
+        --to;
+    return line.mid(from, to - from);
+}
+
+static bool isCommentLine(const QByteArray &trimmed)
+{
+    return trimmed.startsWith(';') || trimmed.startsWith('#');
+}
+
+// The comment lines after the last entry of @p data that the parser did not
+// keep: @p parsed is the parser's own text of the file, which holds a
+// leading block of them as the file's comment when the file has no entries.
+static QByteArray trailingCommentOf(const QByteArray &data, const QByteArray &parsed)
+{
+    const QList<QByteArray> lines = linesOf(data);
+    int first = lines.size();
+    for (int i = lines.size() - 1; i >= 0; --i) {
+        const QByteArray line = parserTrimmed(lines.at(i));
+        if (line.isEmpty())
+            continue;
+        if (!isCommentLine(line))
+            break;
+        first = i;
     }
+    QList<QByteArray> tail; // the comment lines of the block, without blank lines
+    QList<int> where;
+    for (int i = first; i < lines.size(); ++i) {
+        const QByteArray line = parserTrimmed(lines.at(i));
+        if (!line.isEmpty()) {
+            tail.append(line);
+            where.append(i);
+        }
+    }
+    QList<QByteArray> kept;
+    for (const QByteArray &line : linesOf(parsed)) {
+        if (!parserTrimmed(line).isEmpty())
+            kept.append(parserTrimmed(line));
+    }
+    // The longest start of the block that the parser's text ends with.
+    int k = std::min(tail.size(), kept.size());
+    for (; k > 0; --k) {
+        if (kept.mid(kept.size() - k) == tail.mid(0, k))
+            break;
+    }
+    if (k == tail.size())
+        return QByteArray();
     QByteArray block;
-    if (blockStart < 0)
-        return block;
-    const QList<QByteArray> lines = data.mid(blockStart, blockEnd - blockStart).split('\n');
-    for (const QByteArray &line : lines)
-        block += line.trimmed() + '\n';
+    int last = lines.size() - 1;
+    while (last > 0 && parserTrimmed(lines.at(last)).isEmpty())
+        --last;
+    for (int line = where.at(k); line <= last; ++line)
+        block += lines.at(line) + '\n';
     return block;
+}
+
+// A line that opens a section name without closing it on the same line is
+// skipped by the parser, but it would still take the text after the '[' up
+// to the next key as the name of the section the following keys go to: the
+// keys would move into a section of that garbled name. As a comment the
+// line keeps its text and the keys stay in the section they are in.
+static QByteArray withoutOpenSectionLines(const QByteArray &data)
+{
+    const int size = data.size();
+    // The parser reads up to the first NUL byte.
+    const int nul = data.indexOf('\0');
+    const int parsed = nul < 0 ? size : nul;
+    QByteArray out;
+    bool changed = false;
+    // The parser skips a UTF-8 byte order mark.
+    int start = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    while (start < parsed) {
+        int end = start;
+        while (end < parsed && data.at(end) != '\n' && data.at(end) != '\r')
+            ++end;
+        int first = start;
+        while (first < end && (data.at(first) == ' ' || data.at(first) == '\t'))
+            ++first;
+        const char *line = data.constData();
+        const bool open = first < end && line[first] == '[' && std::find(line + first, line + end, ']') == line + end;
+        if (open && !changed) {
+            out = data.left(start);
+            changed = true;
+        }
+        if (changed) {
+            if (open)
+                out += ';';
+            out += data.mid(start, end + 1 - start);
+        }
+        start = end + 1;
+    }
+    if (!changed)
+        return data;
+    out += data.mid(start);
+    return out;
 }
 
 VyrIniDocument::VyrIniDocument(CaseMode mode)
@@ -95,11 +173,14 @@ VyrIniDocument::~VyrIniDocument() = default;
 
 bool VyrIniDocument::loadData(const QByteArray &data)
 {
-    d->trailingComment = trailingCommentOf(data);
-    return d->visit([&](auto &ini) {
+    const bool ok = d->visit([&](auto &ini) {
         ini.Reset();
-        return ini.LoadData(data.constData(), size_t(data.size())) >= 0;
+        const QByteArray text = withoutOpenSectionLines(data);
+        return ini.LoadData(text.constData(), size_t(text.size())) >= 0;
     });
+    d->trailingComment.clear();
+    d->trailingComment = trailingCommentOf(data, saveData());
+    return ok;
 }
 
 bool VyrIniDocument::loadFile(const QString &path)
@@ -123,8 +204,11 @@ QByteArray VyrIniDocument::saveData() const
         ini.Save(out, false);
         return QByteArray(out.data(), int(out.size()));
     });
-    const QByteArray saved = '\n' + text.trimmed();
-    if (!d->trailingComment.isEmpty() && !saved.endsWith('\n' + d->trailingComment.trimmed())) {
+    // A first key that starts with the bytes of a byte order mark would
+    // lose them on the next read, where they mark the encoding.
+    if (text.startsWith("\xef\xbb\xbf"))
+        text.prepend('\n');
+    if (!d->trailingComment.isEmpty()) {
         if (!text.isEmpty() && !text.endsWith('\n'))
             text += '\n';
         text += d->trailingComment;

@@ -359,8 +359,11 @@ int characterQtKey(KeySym sym)
     if (code <= 0xffff) {
         const QChar c{ushort(code)};
         // ÿ and ß have no upper case of one Latin-1 character; Qt keeps them.
-        if (c.isLower() && c.toUpper() != c && (code > 0xff || c.toUpper().unicode() <= 0xff))
-            code = c.toUpper().unicode();
+        // A letter whose upper case lowers to another letter (ſ, ı, ς) keeps
+        // its own code: its upper case is another key's.
+        const QChar upper = c.toUpper();
+        if (c.isLower() && upper != c && upper.toLower() == c && (code > 0xff || upper.unicode() <= 0xff))
+            code = upper.unicode();
     }
     return int(code);
 }
@@ -424,15 +427,22 @@ QString VyrKeyServer::KeyQtToKeyStringX(int keyCode)
         sym = characterKeysym(key);
     if (sym == NoSymbol)
         return QString();
-    const char *name = XKeysymToString(sym);
-    if (!name)
+    // Xlib allocates the name of a Unicode keysym anew on every call and
+    // never frees it; its spelling is fixed: "U" and four hex digits, six
+    // beyond the Basic Multilingual Plane.
+    const QString name = (sym & 0xff000000) == 0x01000000
+        ? QStringLiteral("U%1")
+              .arg(qulonglong(sym & 0x00ffffff), (sym & 0x00ff0000) ? 6 : 4, 16, QLatin1Char('0'))
+              .toUpper()
+        : QString::fromLatin1(XKeysymToString(sym));
+    if (name.isEmpty())
         return QString();
     QString result;
     for (int i = 0; i < writtenModifierCount; ++i) {
         if (modifiers & modifierNames[i].flag)
             result += QLatin1String(modifierNames[i].name) + QLatin1Char('+');
     }
-    return result + QString::fromLatin1(name);
+    return result + name;
 }
 
 int VyrKeyServer::KeyStringXToCode(const QString &text)
@@ -468,7 +478,10 @@ int VyrKeyServer::KeyStringXToCode(const QString &text)
         modifiers |= flag;
     }
     const int key = keyOfToken(keyToken);
-    if (!key)
+    // Only a key the notation can write back is one: Qt's parser makes
+    // codes of odd text (control characters, several keys) that no keysym
+    // stands for.
+    if (!key || KeyQtToKeyStringX(key | modifiers).isEmpty())
         return 0;
     return key | modifiers;
 }

@@ -30,6 +30,7 @@ private Q_SLOTS:
         QTest::newRow("Qt's calculator key") << int(Qt::Key_Launch1) << QStringLiteral("XF86Calculator");
         QTest::newRow("latin-1 letter") << int(Qt::ALT | Qt::Key_Adiaeresis) << QStringLiteral("Alt+adiaeresis");
         QTest::newRow("cyrillic") << int(Qt::CTRL | 0x424) << QStringLiteral("Ctrl+U0444");
+        QTest::newRow("beyond the first plane") << int(0x1F600) << QStringLiteral("U01F600");
         QTest::newRow("unknown") << int(Qt::Key_unknown) << QString();
         QTest::newRow("nothing") << 0 << QString();
     }
@@ -55,6 +56,8 @@ private Q_SLOTS:
         QTest::newRow("unknown key") << QStringLiteral("Ctrl+Alt+Foo") << QString();
         QTest::newRow("unknown modifier") << QStringLiteral("Hyper7+a") << QString();
         QTest::newRow("empty") << QString() << QString();
+        // Qt reads a code out of this, but no keysym names it.
+        QTest::newRow("control characters") << QString::fromUtf8("No\0\0\0\x02ne|F12", 12) << QString();
         QTest::newRow("dangling plus") << QStringLiteral("Ctrl+") << QString();
         QTest::newRow("long garbage") << QString(5000, QLatin1Char('x')) << QString();
     }
@@ -76,6 +79,8 @@ private Q_SLOTS:
                 keys << k;
         }
         keys << 0x424 << 0x3a9 << 0x5d0 << 0x20ac;
+        // Letters whose upper case (S, I, Σ) lowers to another letter.
+        keys << 0x17f << 0x131 << 0x3c2;
         for (int k = Qt::Key_F1; k <= Qt::Key_F35; ++k)
             keys << k;
         const int specials[] = {

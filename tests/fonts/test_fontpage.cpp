@@ -42,11 +42,6 @@ QString themeFile()
     return vyrtest::home() + QStringLiteral("/.vyr/theme/current.themerc");
 }
 
-QString settingsFile()
-{
-    return vyrtest::home() + QStringLiteral("/.config/orlenvask/vyr-admin-theme.conf");
-}
-
 // Every entry stored as s_base, so that a save changes only what a test edits.
 void writeThemeFile()
 {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "testenv.h"
 
+#include <vyrdesktopentry.h>
 #include <vyrinidocument.h>
 #include <vyrsettings.h>
 
@@ -105,6 +106,7 @@ private Q_SLOTS:
                                                << QByteArray("# only\n# comments\n");
         QTest::newRow("blank lines between, no final line break")
             << QByteArray("[Variables]\nA=1\n  # one\n\n; two") << QByteArray("# one\n; two\n");
+        QTest::newRow("comment blocks only") << QByteArray("# first\n\n# second\n") << QByteArray("# second\n");
     }
     void trailingCommentsSurviveRewrite()
     {
@@ -123,6 +125,82 @@ private Q_SLOTS:
         // Kept once, not once per rewrite.
         QCOMPARE(text.count(kept.left(kept.indexOf('\n'))), 1);
         QCOMPARE(VyrSettings(file).value(QStringLiteral("New")).toString(), QStringLiteral("1"));
+    }
+
+    // Inputs the fuzzer found: what a load reads, a save keeps, and a second
+    // load and save change nothing more.
+    void iniRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("line opening a section") << QByteArray("[Variables]\nA=1\n[Broken\nB=2\n")
+                                                << QByteArray("Variables") << QByteArray("B") << QByteArray("2")
+                                                << QByteArray("[Broken");
+        QTest::newRow("open section after a byte order mark")
+            << QByteArray("\xef\xbb\xbf[Broken\nA=1\n") << QByteArray() << QByteArray("A") << QByteArray("1")
+            << QByteArray("[Broken");
+        QTest::newRow("key starting with a byte order mark")
+            << QByteArray("\n\xef\xbb\xbfkey=1\n") << QByteArray() << QByteArray("\xef\xbb\xbfkey") << QByteArray("1")
+            << QByteArray("key=1");
+        QTest::newRow("comment holding a NUL byte") << QByteArray("[V]\nA=1\n# a\0b\n", 15) << QByteArray("V")
+                                                  << QByteArray("A") << QByteArray("1") << QByteArray("A=1");
+        QTest::newRow("second block of a comment file") << QByteArray("# first\n\n# second\n") << QByteArray()
+                                                        << QByteArray() << QByteArray() << QByteArray("# second");
+        QTest::newRow("comment after a stray line") << QByteArray("# head\n#\n\f\n# tail\n") << QByteArray()
+                                                    << QByteArray() << QByteArray() << QByteArray("# tail");
+    }
+    void iniRoundTrip()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, section);
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, value);
+        QFETCH(QByteArray, kept);
+        VyrIniDocument doc;
+        QVERIFY(doc.loadData(content));
+        QByteArray text = doc.saveData();
+        QVERIFY2(text.contains(kept), text.constData());
+        // What follows a NUL byte is not read, so it is not written either.
+        QVERIFY(!text.contains('\0'));
+        for (int round = 0; round < 2; ++round) {
+            VyrIniDocument again;
+            QVERIFY(again.loadData(text));
+            if (!key.isEmpty()) {
+                QCOMPARE(doc.value(section, key), value);
+                QCOMPARE(again.value(section, key), value);
+            }
+            QCOMPARE(again.saveData(), text);
+            text = again.saveData();
+        }
+        QCOMPARE(text.count(kept), 1);
+    }
+
+    // A desktop entry's value reads back as it was written, blanks at its
+    // ends, line breaks and backslashes included.
+    void desktopEntryValueRoundTrip_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("trailing blank") << QStringLiteral("sh -c \"echo $HOME\" ");
+        QTest::newRow("leading blank") << QStringLiteral(" x");
+        QTest::newRow("one blank") << QStringLiteral(" ");
+        QTest::newRow("lines and tabs") << QStringLiteral("a\nb\tc\r");
+        QTest::newRow("backslashes") << QStringLiteral("C:\\path\\s");
+    }
+    void desktopEntryValueRoundTrip()
+    {
+        QFETCH(QString, value);
+        const QString file = vyrtest::home() + QStringLiteral("/x.desktop");
+        QVERIFY(vyrtest::writeFile(file, "[Desktop Entry]\nType=Application\n"));
+        VyrDesktopEntry entry(file);
+        QVERIFY(entry.load());
+        entry.setExec(value);
+        QVERIFY(entry.save());
+        VyrDesktopEntry again(file);
+        QVERIFY(again.load());
+        QCOMPARE(again.exec(), value);
     }
 
     void fileWithoutChangesIsNotRewritten()
@@ -160,6 +238,8 @@ private Q_SLOTS:
                                   << QStringLiteral("before") << true;
         QTest::newRow("stray lines") << QByteArray("[Variables]\nA=1\nnot a setting\n=x\n[ ]\nB=2\n")
                                      << QStringLiteral("A") << QStringLiteral("1") << true;
+        QTest::newRow("unclosed section line") << QByteArray("[Variables]\nA=1\n[Broken\nB=2\n")
+                                               << QStringLiteral("B") << QStringLiteral("2") << true;
     }
     void badInput()
     {

@@ -549,13 +549,10 @@ private Q_SLOTS:
                                                | QFileDevice::WriteOther);
         QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
                                           | QFileDevice::ExeOther);
-        vyrtest::RunResult r;
-        {
-            vyrtest::AsOrdinaryUser user;
-            if (!user.active())
-                QSKIP("needs root to act as an ordinary user");
-            r = run({QStringLiteral("apply-color-scheme"), s_dark});
-        }
+        if (!vyrtest::canRunAsOrdinaryUser())
+            QSKIP("needs root and setpriv to run as an ordinary user");
+        const vyrtest::RunResult r =
+            vyrtest::runAsOrdinaryUser(s_program, {QStringLiteral("apply-color-scheme"), s_dark}, childEnv(false));
         QFile::setPermissions(config, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.err.contains("vyr-admin-theme: can't write " + configPath(QStringLiteral("Trolltech.conf")).toUtf8()),
@@ -582,13 +579,10 @@ private Q_SLOTS:
                                    vyrtest::home() + QStringLiteral("/.vyr/theme"), vyrtest::home() + QStringLiteral("/.config")})
             QFile::setPermissions(dir, all);
         const auto before = vyrtest::treeState(vyrtest::home());
-        vyrtest::RunResult r;
-        {
-            vyrtest::AsOrdinaryUser user;
-            if (!user.active())
-                QSKIP("needs root to act as an ordinary user");
-            r = run({QStringLiteral("apply-color-scheme"), scheme});
-        }
+        if (!vyrtest::canRunAsOrdinaryUser())
+            QSKIP("needs root and setpriv to run as an ordinary user");
+        const vyrtest::RunResult r =
+            vyrtest::runAsOrdinaryUser(s_program, {QStringLiteral("apply-color-scheme"), scheme}, childEnv(false));
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.endsWith("vyr-admin-theme: can't read color scheme file " + scheme.toUtf8() + '\n'),
                  r.err.constData());
@@ -601,13 +595,10 @@ private Q_SLOTS:
         vyrtest::writeFile(palettePath(), "[Variables]\nColorScheme=" + s_light.toUtf8() + '\n');
         QFile::setPermissions(vyrtest::home(), readOnly | QFileDevice::WriteOwner);
         QFile::setPermissions(vyrtest::home() + QStringLiteral("/.vyr"), readOnly);
-        vyrtest::RunResult r;
-        {
-            vyrtest::AsOrdinaryUser user;
-            if (!user.active())
-                QSKIP("needs root to act as an ordinary user");
-            r = run({QStringLiteral("apply-color-scheme"), s_dark});
-        }
+        if (!vyrtest::canRunAsOrdinaryUser())
+            QSKIP("needs root and setpriv to run as an ordinary user");
+        const vyrtest::RunResult r =
+            vyrtest::runAsOrdinaryUser(s_program, {QStringLiteral("apply-color-scheme"), s_dark}, childEnv(false));
         QFile::setPermissions(vyrtest::home() + QStringLiteral("/.vyr"), readOnly | QFileDevice::WriteOwner);
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.err.contains("vyr-admin-theme: can't write " + palettePath().toUtf8()), r.err.constData());

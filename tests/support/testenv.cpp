@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -269,6 +270,20 @@ RunResult run(const QString &program, const QStringList &args, int timeoutMs, co
     result.crashed = result.crashed || process.exitStatus() == QProcess::CrashExit;
     result.exitCode = process.exitCode();
     return result;
+}
+
+bool canRunAsOrdinaryUser()
+{
+    return ::geteuid() == 0 && !QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty();
+}
+
+RunResult runAsOrdinaryUser(const QString &program, const QStringList &args, const QProcessEnvironment &env)
+{
+    return run(QStandardPaths::findExecutable(QStringLiteral("setpriv")),
+               QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                           QStringLiteral("--clear-groups"), programPath(program)}
+                   + args,
+               30000, env);
 }
 
 AsOrdinaryUser::AsOrdinaryUser()

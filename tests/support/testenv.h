@@ -106,6 +106,19 @@ RunResult run(const QString &program, const QStringList &args, int timeoutMs = 3
               const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
               const QByteArray &input = QByteArray());
 
+/// True when the tests can run a program as the user "nobody".
+bool canRunAsOrdinaryUser();
+
+/**
+ * Runs a built program wholly as "nobody" (real and effective ids), as an
+ * ordinary user runs it. Qt refuses to start a GUI application whose real
+ * and effective ids differ, and the kernel makes such a process one that
+ * nothing may trace, so the leak checker of a sanitizer build cannot stop
+ * it either: start programs this way, not under AsOrdinaryUser.
+ */
+RunResult runAsOrdinaryUser(const QString &program, const QStringList &args,
+                            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+
 /**
  * While alive, the effective uid is "nobody" (when running as root), so that
  * permission checks apply as for an ordinary user. Directories the test

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ordinaryuser.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -222,10 +221,10 @@ private Q_SLOTS:
     void readOnlyDirectory()
     {
         const QString path = writeScheme(QStringLiteral("Locked.colors"));
-        if (!tooltest::canRunAsOrdinaryUser())
+        if (!vyrtest::canRunAsOrdinaryUser())
             QSKIP("needs root to run as an ordinary user");
         QVERIFY(::chmod(QFile::encodeName(schemeDir()).constData(), 0555) == 0);
-        const auto result = tooltest::runAsOrdinaryUser(QStringLiteral("vyr-colorscheme-css"), {path});
+        const auto result = vyrtest::runAsOrdinaryUser(QStringLiteral("vyr-colorscheme-css"), {path});
         ::chmod(QFile::encodeName(schemeDir()).constData(), 0755);
         QCOMPARE(result.exitCode, 3);
         QVERIFY2(result.err.endsWith("vyr-colorscheme-css: can't write to the dir of color scheme "

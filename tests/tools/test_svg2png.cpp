@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Vyr desktop developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "ordinaryuser.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -219,9 +218,9 @@ private Q_SLOTS:
         QStringList args = sizeArgs + QStringList{QStringLiteral("-i"), input, QStringLiteral("-o"), output};
         vyrtest::RunResult result;
         if (readOnlyDir) {
-            if (!tooltest::canRunAsOrdinaryUser())
+            if (!vyrtest::canRunAsOrdinaryUser())
                 QSKIP("needs root to run as an ordinary user");
-            result = tooltest::runAsOrdinaryUser(QStringLiteral("vyr-svg2png"), args);
+            result = vyrtest::runAsOrdinaryUser(QStringLiteral("vyr-svg2png"), args);
         } else {
             result = vyrtest::run(QStringLiteral("vyr-svg2png"), args);
         }
