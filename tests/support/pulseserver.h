@@ -38,6 +38,12 @@ public:
         env.insert(QStringLiteral("PULSE_STATE_PATH"), dir + QStringLiteral("/state"));
         env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir + QStringLiteral("/rt"));
         env.remove(QStringLiteral("PULSE_SERVER"));
+        // A server takes well-known names on the session bus, which the
+        // test run's tests share: a second test's server would end at
+        // once. Without a bus (and a display, through which D-Bus would
+        // start one) it takes none and serves its socket all the same.
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        env.remove(QStringLiteral("DISPLAY"));
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QStringLiteral("setpriv"),
