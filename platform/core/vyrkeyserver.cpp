@@ -401,8 +401,13 @@ int keyOfToken(const QString &token)
     // Qt's own names ("Del", "PgUp", "Volume Up") as a last resort.
     const QKeySequence seq = QKeySequence::fromString(token, QKeySequence::PortableText);
     if (seq.count() == 1 && (seq[0] & ~Qt::KeyboardModifierMask) != Qt::Key_unknown
-        && (seq[0] & Qt::KeyboardModifierMask & ~Qt::KeypadModifier) == 0)
+        && (seq[0] & Qt::KeyboardModifierMask & ~Qt::KeypadModifier) == 0) {
+        // Enter is the keypad's key, KP_Enter, whatever Qt calls it: the
+        // same key reads as the same code in either spelling.
+        if ((seq[0] & ~Qt::KeyboardModifierMask) == Qt::Key_Enter)
+            return seq[0] | Qt::KeypadModifier;
         return seq[0];
+    }
     return 0;
 }
 

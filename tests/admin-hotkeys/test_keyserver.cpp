@@ -52,6 +52,8 @@ private Q_SLOTS:
         QTest::newRow("calculator") << QStringLiteral("XF86Calculator") << QStringLiteral("Calculator");
         QTest::newRow("keypad") << QStringLiteral("Ctrl+KP_Add") << QStringLiteral("Ctrl+Num++");
         QTest::newRow("Qt name of a key") << QStringLiteral("Ctrl+Alt+Del") << QStringLiteral("Ctrl+Alt+Del");
+        QTest::newRow("Qt name of the keypad's Enter")
+            << QStringLiteral("Ctrl+Enter") << QStringLiteral("Ctrl+Num+Enter");
         QTest::newRow("plus as character") << QStringLiteral("Ctrl++") << QStringLiteral("Ctrl++");
         QTest::newRow("unknown key") << QStringLiteral("Ctrl+Alt+Foo") << QString();
         QTest::newRow("unknown modifier") << QStringLiteral("Hyper7+a") << QString();
