@@ -23,6 +23,11 @@ using libconfig::Setting;
 /// Parses libconfig text; false when it is not valid.
 bool parse(libconfig::Config &config, const QByteArray &text)
 {
+    // The compositor reads the file as a stream, where a NUL byte is a
+    // syntax error; the string reader would stop there, and a rewrite
+    // would turn the text after it into settings.
+    if (text.contains('\0'))
+        return false;
     try {
         config.readString(text.constData());
     } catch (const libconfig::ConfigException &) {

@@ -335,10 +335,11 @@ KeySym characterKeysym(int qtKey)
         return UnicodeKeysymBase + code;
     }
     const QChar c{ushort(code)};
-    if (c.isUpper()) {
-        const QChar lower = c.toLower();
+    // A letter whose lower case uppers to another letter (ϴ, K as the
+    // Kelvin sign, İ) is named by itself: its lower case is another key's.
+    const QChar lower = c.toLower();
+    if (c.isUpper() && lower.toUpper() == c)
         code = lower.unicode();
-    }
     if (code < 0x20 || (code >= 0x7f && code < 0xa0))
         return NoSymbol;
     if (code <= 0xff)

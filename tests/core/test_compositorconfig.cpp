@@ -100,6 +100,11 @@ private Q_SLOTS:
         QTest::newRow("unparsable file never overwritten") << QByteArray("shadow = = true;\n# c\n") << "S"
                                                            << QByteArray("shadow = = true;\n# c\n")
                                                            << int(CompositorFileResult::Unreadable);
+        // The compositor stops at the NUL with a syntax error; what follows
+        // it must not become settings.
+        const QByteArray withNul("shadow = true;\0\ncorner-radius =\n 12;\n", 37);
+        QTest::newRow("file with a NUL byte never overwritten")
+            << withNul << "S" << withNul << int(CompositorFileResult::Unreadable);
     }
     void write()
     {
