@@ -132,6 +132,21 @@ private Q_SLOTS:
         QCOMPARE(letters(read), QStringLiteral("S"));
     }
 
+    void stringOverSeveralLinesIsNotEditedInPlace()
+    {
+        // The string runs from "x; to the quote on the next line: an edit of
+        // its first line alone would make "end" a setting of its own.
+        const QByteArray before = "shadow = \"x;\nend = \"# note\";\n";
+        const QString path = userFile(QStringLiteral("picom.conf"));
+        QVERIFY(vyrtest::writeFile(path, before));
+        QCOMPARE(writeCompositorOptions(path, options(QStringLiteral("S"))), CompositorFileResult::Written);
+        QCOMPARE(vyrtest::readFile(path + QStringLiteral(".bak")), before);
+        QVERIFY(!vyrtest::readFile(path).contains("end"));
+        CompositorOptions read;
+        QVERIFY(readCompositorOptions(path, &read));
+        QCOMPARE(letters(read), QStringLiteral("S"));
+    }
+
     void read_data()
     {
         QTest::addColumn<QByteArray>("text");
