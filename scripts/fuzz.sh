@@ -5,12 +5,13 @@
 # Builds the libFuzzer targets (clang, address and undefined-behaviour
 # sanitizers) into ./build-fuzz (or $VYR_FUZZ_BUILD_DIR) and runs them.
 #
-#   scripts/fuzz.sh [-t SECONDS] [-r RUNS] [-l] [TARGET...]
+#   scripts/fuzz.sh [-t SECONDS] [-r RUNS] [-s SEED] [-l] [TARGET...]
 #
 # Each target runs for SECONDS (default 60) or RUNS executions, whichever
-# ends first, on one core, starting from its seed corpus in
-# fuzz/corpus/<target> (read only; new inputs go to the build folder's
-# corpus) with its dictionary. Without a TARGET every target runs in turn;
+# ends first, on one core, with libFuzzer's random SEED when one is given
+# (to repeat a run exactly),
+# starting from its seed corpus in fuzz/corpus/<target> (read only; new
+# inputs go to the build folder's corpus) with its dictionary. Without a TARGET every target runs in turn;
 # -l lists them. A crash, leak, sanitizer report or broken property stops
 # the script with the target's name; the input is left in the build
 # folder's artifacts/<target>/, and the last lines of libFuzzer's report
@@ -20,13 +21,15 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VYR_FUZZ_BUILD_DIR:-$top/build-fuzz}
 seconds=60
 runs=-1
+seed=0
 list=0
-while getopts "t:r:l" opt; do
+while getopts "t:r:s:l" opt; do
     case $opt in
     t) seconds=$OPTARG ;;
     r) runs=$OPTARG ;;
+    s) seed=$OPTARG ;;
     l) list=1 ;;
-    *) echo "usage: $0 [-t SECONDS] [-r RUNS] [-l] [TARGET...]" >&2; exit 2 ;;
+    *) echo "usage: $0 [-t SECONDS] [-r RUNS] [-s SEED] [-l] [TARGET...]" >&2; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
@@ -66,7 +69,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$artifacts"
     log=$build/fuzz-$target.log
     echo "== $target: ${seconds}s" >&2
-    if ! "$build/bin/vyr-fuzz-$target" -max_total_time="$seconds" -runs="$runs" -timeout=25 -rss_limit_mb=2048 \
+    if ! "$build/bin/vyr-fuzz-$target" -max_total_time="$seconds" -runs="$runs" -seed="$seed" -timeout=25 -rss_limit_mb=2048 \
         -print_final_stats=1 -dict="$top/fuzz/dict/$target.dict" -artifact_prefix="$artifacts/" \
         "$corpus" "$top/fuzz/corpus/$target" >"$log" 2>&1; then
         tail -n 40 "$log" >&2

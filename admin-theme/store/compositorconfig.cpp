@@ -8,11 +8,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <libconfig.h++>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,6 +25,11 @@ using libconfig::Setting;
 /// Parses libconfig text; false when it is not valid.
 bool parse(libconfig::Config &config, const QByteArray &text)
 {
+    // The compositor reads the file as a stream, where a NUL byte is a
+    // syntax error; the string reader would stop there, and a rewrite
+    // would turn the text after it into settings.
+    if (text.contains('\0'))
+        return false;
     try {
         config.readString(text.constData());
     } catch (const libconfig::ConfigException &) {
@@ -155,8 +162,51 @@ QByteArray rewriteWhole(const QByteArray &original, const QList<CompositorSettin
     return text;
 }
 
-/// Every setting holds its value in @p text.
-bool holdsAll(const QByteArray &text, const QList<CompositorSetting> &settings)
+/// A setting's type and value as text, a group's or list's with its members.
+QByteArray describe(const Setting &setting)
+{
+    switch (setting.getType()) {
+    case Setting::TypeInt:
+        return "i" + QByteArray::number(int(setting));
+    case Setting::TypeInt64:
+        return "l" + QByteArray::number(static_cast<long long>(setting));
+    case Setting::TypeFloat:
+        return "f" + QByteArray::number(double(setting), 'g', 17);
+    case Setting::TypeString:
+        return "s" + QByteArray(setting.c_str());
+    case Setting::TypeBoolean:
+        return bool(setting) ? "btrue" : "bfalse";
+    default:
+        break;
+    }
+    QByteArray text = setting.isGroup() ? "{" : "[";
+    for (int i = 0; i < setting.getLength(); ++i) {
+        const char *name = setting[i].getName();
+        text += (name ? QByteArray(name) + '=' : QByteArray()) + describe(setting[i]) + ';';
+    }
+    return text + ']';
+}
+
+/// Every top-level setting but @p settings, described.
+QMap<QByteArray, QByteArray> otherSettings(const Setting &root, const QList<CompositorSetting> &settings)
+{
+    QMap<QByteArray, QByteArray> others;
+    for (int i = 0; i < root.getLength(); ++i) {
+        const QByteArray name = root[i].getName() ? QByteArray(root[i].getName()) : QByteArray();
+        if (std::none_of(settings.begin(), settings.end(),
+                         [&](const CompositorSetting &wanted) { return wanted.name == name; }))
+            others.insert(name, describe(root[i]));
+    }
+    return others;
+}
+
+/**
+ * Every setting holds its value in @p text, and every other top-level
+ * setting is @p others: an edit on one line can turn a value over several
+ * lines (a string with line breaks) into settings of its text.
+ */
+bool holdsAll(const QByteArray &text, const QList<CompositorSetting> &settings,
+              const QMap<QByteArray, QByteArray> &others)
 {
     libconfig::Config check;
     if (!parse(check, text))
@@ -165,7 +215,7 @@ bool holdsAll(const QByteArray &text, const QList<CompositorSetting> &settings)
         if (!holds(check.getRoot(), wanted))
             return false;
     }
-    return true;
+    return otherSettings(check.getRoot(), settings) == others;
 }
 
 bool readBool(const Setting &root, const char *name)
@@ -212,6 +262,7 @@ CompositorFileResult setCompositorSettings(const QString &path, const QList<Comp
     }
     if (pending.isEmpty())
         return CompositorFileResult::Unchanged;
+    const QMap<QByteArray, QByteArray> others = otherSettings(config.getRoot(), settings);
 
     QByteArray text = original;
     for (const CompositorSetting &wanted : qAsConst(pending)) {
@@ -224,12 +275,12 @@ CompositorFileResult setCompositorSettings(const QString &path, const QList<Comp
         if (text.isEmpty())
             break;
     }
-    if (text.isEmpty() || !holdsAll(text, settings)) {
+    if (text.isEmpty() || !holdsAll(text, settings, others)) {
         // libconfig's writer loses the comments: keep the user's file first.
         if (!vyrKeepBackup(path, error))
             return CompositorFileResult::WriteFailed;
         text = rewriteWhole(original, settings);
-        if (text.isEmpty() || !holdsAll(text, settings)) {
+        if (text.isEmpty() || !holdsAll(text, settings, others)) {
             if (error)
                 *error = QCoreApplication::translate("CompositorConfig", "the settings cannot be stored in this file");
             return CompositorFileResult::WriteFailed;

@@ -23,6 +23,9 @@ namespace {
 // Every top-level setting as text, by name.
 bool snapshot(const QByteArray &text, QMap<QByteArray, QByteArray> *out)
 {
+    // As the compositor reads a file: a NUL byte is a syntax error there.
+    if (text.contains('\0'))
+        return false;
     libconfig::Config config;
     try {
         config.readString(text.toStdString());

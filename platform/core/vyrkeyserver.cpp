@@ -335,10 +335,11 @@ KeySym characterKeysym(int qtKey)
         return UnicodeKeysymBase + code;
     }
     const QChar c{ushort(code)};
-    if (c.isUpper()) {
-        const QChar lower = c.toLower();
+    // A letter whose lower case uppers to another letter (ϴ, K as the
+    // Kelvin sign, İ) is named by itself: its lower case is another key's.
+    const QChar lower = c.toLower();
+    if (c.isUpper() && lower.toUpper() == c)
         code = lower.unicode();
-    }
     if (code < 0x20 || (code >= 0x7f && code < 0xa0))
         return NoSymbol;
     if (code <= 0xff)
@@ -401,8 +402,13 @@ int keyOfToken(const QString &token)
     // Qt's own names ("Del", "PgUp", "Volume Up") as a last resort.
     const QKeySequence seq = QKeySequence::fromString(token, QKeySequence::PortableText);
     if (seq.count() == 1 && (seq[0] & ~Qt::KeyboardModifierMask) != Qt::Key_unknown
-        && (seq[0] & Qt::KeyboardModifierMask & ~Qt::KeypadModifier) == 0)
+        && (seq[0] & Qt::KeyboardModifierMask & ~Qt::KeypadModifier) == 0) {
+        // Enter is the keypad's key, KP_Enter, whatever Qt calls it: the
+        // same key reads as the same code in either spelling.
+        if ((seq[0] & ~Qt::KeyboardModifierMask) == Qt::Key_Enter)
+            return seq[0] | Qt::KeypadModifier;
         return seq[0];
+    }
     return 0;
 }
 

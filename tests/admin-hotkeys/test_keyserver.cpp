@@ -52,6 +52,8 @@ private Q_SLOTS:
         QTest::newRow("calculator") << QStringLiteral("XF86Calculator") << QStringLiteral("Calculator");
         QTest::newRow("keypad") << QStringLiteral("Ctrl+KP_Add") << QStringLiteral("Ctrl+Num++");
         QTest::newRow("Qt name of a key") << QStringLiteral("Ctrl+Alt+Del") << QStringLiteral("Ctrl+Alt+Del");
+        QTest::newRow("Qt name of the keypad's Enter")
+            << QStringLiteral("Ctrl+Enter") << QStringLiteral("Ctrl+Num+Enter");
         QTest::newRow("plus as character") << QStringLiteral("Ctrl++") << QStringLiteral("Ctrl++");
         QTest::newRow("unknown key") << QStringLiteral("Ctrl+Alt+Foo") << QString();
         QTest::newRow("unknown modifier") << QStringLiteral("Hyper7+a") << QString();
@@ -79,8 +81,10 @@ private Q_SLOTS:
                 keys << k;
         }
         keys << 0x424 << 0x3a9 << 0x5d0 << 0x20ac;
-        // Letters whose upper case (S, I, Σ) lowers to another letter.
-        keys << 0x17f << 0x131 << 0x3c2;
+        // Letters whose upper case (S, I, Σ) lowers to another letter, and
+        // upper-case ones (ϴ, the Kelvin sign, İ) whose lower case uppers
+        // to another.
+        keys << 0x17f << 0x131 << 0x3c2 << 0x3f4 << 0x212a << 0x130;
         for (int k = Qt::Key_F1; k <= Qt::Key_F35; ++k)
             keys << k;
         const int specials[] = {

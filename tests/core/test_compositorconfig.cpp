@@ -100,6 +100,11 @@ private Q_SLOTS:
         QTest::newRow("unparsable file never overwritten") << QByteArray("shadow = = true;\n# c\n") << "S"
                                                            << QByteArray("shadow = = true;\n# c\n")
                                                            << int(CompositorFileResult::Unreadable);
+        // The compositor stops at the NUL with a syntax error; what follows
+        // it must not become settings.
+        const QByteArray withNul("shadow = true;\0\ncorner-radius =\n 12;\n", 37);
+        QTest::newRow("file with a NUL byte never overwritten")
+            << withNul << "S" << withNul << int(CompositorFileResult::Unreadable);
     }
     void write()
     {
@@ -122,6 +127,21 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeFile(path, before));
         QCOMPARE(writeCompositorOptions(path, options(QStringLiteral("S"))), CompositorFileResult::Written);
         QCOMPARE(vyrtest::readFile(path + QStringLiteral(".bak")), before);
+        CompositorOptions read;
+        QVERIFY(readCompositorOptions(path, &read));
+        QCOMPARE(letters(read), QStringLiteral("S"));
+    }
+
+    void stringOverSeveralLinesIsNotEditedInPlace()
+    {
+        // The string runs from "x; to the quote on the next line: an edit of
+        // its first line alone would make "end" a setting of its own.
+        const QByteArray before = "shadow = \"x;\nend = \"# note\";\n";
+        const QString path = userFile(QStringLiteral("picom.conf"));
+        QVERIFY(vyrtest::writeFile(path, before));
+        QCOMPARE(writeCompositorOptions(path, options(QStringLiteral("S"))), CompositorFileResult::Written);
+        QCOMPARE(vyrtest::readFile(path + QStringLiteral(".bak")), before);
+        QVERIFY(!vyrtest::readFile(path).contains("end"));
         CompositorOptions read;
         QVERIFY(readCompositorOptions(path, &read));
         QCOMPARE(letters(read), QStringLiteral("S"));
