@@ -337,8 +337,9 @@ KeySym characterKeysym(int qtKey)
     const QChar c{ushort(code)};
     // A letter whose lower case uppers to another letter (ϴ, K as the
     // Kelvin sign, İ) is named by itself: its lower case is another key's.
+    // So is Ÿ: Qt keeps ÿ's own Latin-1 code, so ÿ is another key too.
     const QChar lower = c.toLower();
-    if (c.isUpper() && lower.toUpper() == c)
+    if (c.isUpper() && lower.toUpper() == c && (lower.unicode() > 0xff || code <= 0xff))
         code = lower.unicode();
     if (code < 0x20 || (code >= 0x7f && code < 0xa0))
         return NoSymbol;

@@ -83,8 +83,8 @@ private Q_SLOTS:
         keys << 0x424 << 0x3a9 << 0x5d0 << 0x20ac;
         // Letters whose upper case (S, I, Σ) lowers to another letter, and
         // upper-case ones (ϴ, the Kelvin sign, İ) whose lower case uppers
-        // to another.
-        keys << 0x17f << 0x131 << 0x3c2 << 0x3f4 << 0x212a << 0x130;
+        // to another, and Ÿ, whose lower case ÿ Qt keeps as its own key.
+        keys << 0x17f << 0x131 << 0x3c2 << 0x3f4 << 0x212a << 0x130 << 0x178;
         for (int k = Qt::Key_F1; k <= Qt::Key_F35; ++k)
             keys << k;
         const int specials[] = {
