@@ -192,6 +192,7 @@ void ThemePage::setColorScheme(const QString &path, bool quiet)
 {
     if (!isLoaded())
         load();
+    ensureSchemeList();
     const QString stored = storedSchemePath(path);
     if (!quiet) {
         int row = -1;
@@ -424,8 +425,15 @@ void ThemePage::connectReactions()
         connect(box, &QCheckBox::toggled, this, [this] { markAsChanged(); });
 }
 
+void ThemePage::ensureSchemeList()
+{
+    if (std::exchange(m_schemeListPending, false))
+        loadSchemeList(m_schemePath);
+}
+
 void ThemePage::loadSchemeList(const QString &stored)
 {
+    m_schemeListPending = false;
     // Replacing the model moves the list's index: not a choice of the user.
     const QSignalBlocker blocker(m_ui->colorSchemeComboBox);
     delete m_schemeProxy;
@@ -604,8 +612,19 @@ void ThemePage::load()
     // 9. The user's own scheme.
     ThemeSave::ensureUserScheme();
 
-    // 10. Schemes.
-    loadSchemeList(m_palette->value(QStringLiteral("ColorScheme"), QString()).toString());
+    // 10. Schemes. Reading every scheme and applying the stored one is
+    // left for after the page's first paint when the page is being shown:
+    // until then the page's scheme is the stored one, and the program
+    // already wears its colours when the desktop's platform theme runs.
+    const QString storedScheme = m_palette->value(QStringLiteral("ColorScheme"), QString()).toString();
+    if (isVisible() && !m_painted) {
+        delete std::exchange(m_schemeProxy, nullptr);
+        delete std::exchange(m_schemes, nullptr);
+        m_schemePath = storedScheme;
+        m_schemeListPending = true;
+    } else {
+        loadSchemeList(storedScheme);
+    }
 
     // 11. The wallpaper's scheme.
     const QString mode = lockedValue(store, QStringLiteral("WallPaperColorScheme"), QStringLiteral("none"),
@@ -673,6 +692,7 @@ bool ThemePage::event(QEvent *event)
     if (event->type() == QEvent::Paint && !m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
+            ensureSchemeList();
             if (m_scanResult)
                 fillThemeLists(*std::exchange(m_scanResult, nullptr));
         });
@@ -712,6 +732,7 @@ void ThemePage::startThemeScan()
 
 void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
 {
+    ensureSchemeList();
     Ui::ThemeForm &ui = *m_ui;
     for (const QString &line : result.diagnostics)
         std::fputs(qPrintable(line), stderr);
@@ -740,6 +761,7 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
 
 void ThemePage::save()
 {
+    ensureSchemeList();
     if (!m_ui) {
         AdminThemeKCM::save();
         return;

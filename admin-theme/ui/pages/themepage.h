@@ -103,6 +103,8 @@ private:
     void decorChanged(int index);
     void connectReactions();
     void loadSchemeList(const QString &stored);
+    /// Loads the scheme list a shown page left for after its first paint.
+    void ensureSchemeList();
     void loadSizes();
     void loadDecorations();
     void startThemeScan();
@@ -133,6 +135,7 @@ private:
     bool m_connected = false;
     bool m_scanPending = false;
     bool m_painted = false;
+    bool m_schemeListPending = false;
     bool m_listsFilled = false;
     /// A finished scan waiting for the page's first paint.
     std::shared_ptr<ThemeCatalogue::ScanResult> m_scanResult;
