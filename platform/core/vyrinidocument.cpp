@@ -123,6 +123,27 @@ static QByteArray trailingCommentOf(const QByteArray &data, const QByteArray &pa
     return block;
 }
 
+// Whether the last line of @p data with text (as the parser reads it: up to
+// a NUL byte, lines ended by LF, CR or both) is a comment line. Most files
+// end with an entry: they need no search for a trailing comment block.
+static bool endsWithCommentLine(const QByteArray &data)
+{
+    const int nul = data.indexOf('\0');
+    int end = nul < 0 ? data.size() : nul;
+    const char *text = data.constData();
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (end > 0 && blank(text[end - 1]))
+        --end;
+    if (end == 0)
+        return false;
+    int start = end;
+    while (start > 0 && text[start - 1] != '\n' && text[start - 1] != '\r')
+        --start;
+    while (start < end && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    return text[start] == ';' || text[start] == '#';
+}
+
 // A line that opens a section name without closing it on the same line is
 // skipped by the parser, but it would still take the text after the '[' up
 // to the next key as the name of the section the following keys go to: the
@@ -179,7 +200,8 @@ bool VyrIniDocument::loadData(const QByteArray &data)
         return ini.LoadData(text.constData(), size_t(text.size())) >= 0;
     });
     d->trailingComment.clear();
-    d->trailingComment = trailingCommentOf(data, saveData());
+    if (endsWithCommentLine(data))
+        d->trailingComment = trailingCommentOf(data, saveData());
     return ok;
 }
 

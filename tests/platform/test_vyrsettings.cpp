@@ -107,6 +107,9 @@ private Q_SLOTS:
         QTest::newRow("blank lines between, no final line break")
             << QByteArray("[Variables]\nA=1\n  # one\n\n; two") << QByteArray("# one\n; two\n");
         QTest::newRow("comment blocks only") << QByteArray("# first\n\n# second\n") << QByteArray("# second\n");
+        QTest::newRow("CR only") << QByteArray("[Variables]\rA=1\r\t# cr tail \r \r") << QByteArray("# cr tail \n");
+        QTest::newRow("before a NUL byte") << QByteArray("[Variables]\nA=1\n# tail\n\0B=2\n", 26)
+                                           << QByteArray("# tail\n");
     }
     void trailingCommentsSurviveRewrite()
     {
