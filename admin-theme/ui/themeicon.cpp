@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOption>
@@ -300,23 +301,149 @@ QIcon themeIcon(const QString &name, int size)
     return icon.isNull() ? QIcon::fromTheme(name) : icon;
 }
 
+namespace {
+/**
+ * True when Qt's own lookup of the theme icon @p name surely finds nothing:
+ * no name Qt falls back to (the name without its last "-part", again and
+ * again) is in the theme or a theme it inherits, and no icon folder holds
+ * a file of that name. Then Qt's search, which asks for every file in every
+ * folder of every theme on the way, can be skipped. Anything this lookup
+ * cannot answer for (a theme it cannot read, folders or a fallback theme it
+ * does not know) counts as found.
+ */
+bool qtFindsNoThemeIcon(const QString &name)
+{
+    const VyrIconTheme &theme = currentTheme();
+    if (!theme.isLoaded() || name.isEmpty() || name.contains(QLatin1Char('/')))
+        return false;
+    const QString fallbackTheme = QIcon::fallbackThemeName();
+    if (!fallbackTheme.isEmpty() && fallbackTheme != QLatin1String("hicolor") && fallbackTheme != theme.name())
+        return false;
+    const QStringList known = VyrIconTheme::baseDirs();
+    QStringList folders = QIcon::themeSearchPaths() + QIcon::fallbackSearchPaths();
+    folders << QStringLiteral("/usr/share/pixmaps");
+    // A folder only Qt searches (such as the resources' ":/icons") counts
+    // when it holds one of the themes on the way.
+    const QStringList themes = QStringList{theme.name(), QStringLiteral("hicolor")} + theme.inherits();
+    for (const QString &folder : QIcon::themeSearchPaths()) {
+        if (known.contains(QDir::cleanPath(folder)))
+            continue;
+        for (const QString &themeName : themes) {
+            if (QFileInfo::exists(folder + QLatin1Char('/') + themeName))
+                return false;
+        }
+    }
+    for (QString tried = name; !tried.isEmpty();) {
+        if (!theme.iconSizesToDraw(tried).isEmpty())
+            return false;
+        for (const QString &folder : qAsConst(folders)) {
+            for (const char *suffix : {".png", ".svg", ".xpm"}) {
+                if (::access(QFile::encodeName(folder + QLatin1Char('/') + tried + QLatin1String(suffix)).constData(),
+                             F_OK)
+                    == 0)
+                    return false;
+            }
+        }
+        const int dash = tried.lastIndexOf(QLatin1Char('-'));
+        if (dash < 0)
+            break;
+        tried.truncate(dash);
+    }
+    return true;
+}
+
+/**
+ * Qt's own picture of a dialog button (what its style gives when the theme
+ * has none), read only in the size it is drawn at: Qt's icon reads all
+ * three sizes at once, the largest 128 pixels wide. A picture in another
+ * size or mode comes from Qt's icon itself, so every picture is Qt's.
+ */
+class BuiltinButtonIconEngine : public QIconEngine
+{
+public:
+    BuiltinButtonIconEngine(const QStyle *base, QStyle::StandardPixmap which, const QString &stem)
+        : m_base(base)
+        , m_which(which)
+        , m_stem(stem)
+    {
+    }
+    QIconEngine *clone() const override { return new BuiltinButtonIconEngine(*this); }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return own(size, mode, state) ? size : qtIcon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (!own(size, mode, state))
+            return qtIcon().pixmap(size, mode, state);
+        QPixmap &picture = m_pictures[size.width()];
+        if (picture.isNull())
+            picture.load(QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-%1-%2.png")
+                             .arg(m_stem)
+                             .arg(size.width()));
+        if (mode == QIcon::Normal || picture.isNull())
+            return picture;
+        // As Qt makes the other modes' pictures from the normal one.
+        QStyleOption option(0);
+        option.palette = QGuiApplication::palette();
+        const QPixmap made = QApplication::style()->generatedIconPixmap(mode, picture, &option);
+        return made.isNull() ? picture : made;
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) const override
+    {
+        return qtIcon().availableSizes(mode, state);
+    }
+
+private:
+    /// Qt's picture of this size is the file itself.
+    static bool own(const QSize &size, QIcon::Mode, QIcon::State state)
+    {
+        return state == QIcon::Off && size.width() == size.height()
+            && (size.width() == 16 || size.width() == 32 || size.width() == 128);
+    }
+    QIcon qtIcon() const
+    {
+        if (m_qtIcon.isNull() && m_base)
+            m_qtIcon = m_base->standardIcon(m_which);
+        return m_qtIcon;
+    }
+
+    QPointer<const QStyle> m_base;
+    QStyle::StandardPixmap m_which;
+    QString m_stem;
+    std::map<int, QPixmap> m_pictures;
+    mutable QIcon m_qtIcon;
+};
+}
+
 QIcon ThemeIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                    const QWidget *widget) const
 {
-    // The first name Qt's style looks up for each of these icons.
+    // The first name Qt's style looks up for each of these icons, and the
+    // stem of its own pictures for the button when the theme has none.
     QString name;
+    QString builtin;
     switch (standardIcon) {
     case SP_DialogOkButton:
         name = QStringLiteral("dialog-ok");
+        builtin = QStringLiteral("ok");
         break;
     case SP_DialogApplyButton:
         name = QStringLiteral("dialog-ok-apply");
+        builtin = QStringLiteral("apply");
         break;
     case SP_DialogCancelButton:
         name = QStringLiteral("dialog-cancel");
+        builtin = QStringLiteral("cancel");
         break;
     case SP_DialogHelpButton:
         name = QStringLiteral("help-contents");
+        builtin = QStringLiteral("help");
         break;
     case SP_LineEditClearButton: {
         const bool rtl = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
@@ -330,6 +457,10 @@ QIcon ThemeIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOpti
         const QIcon icon = themeFileIcon(name, pixelMetric(PM_SmallIconSize, option, widget));
         if (!icon.isNull())
             return icon;
+        // Qt also tries "process-stop" for the cancel button.
+        if (!builtin.isEmpty() && !option && qtFindsNoThemeIcon(name)
+            && (standardIcon != SP_DialogCancelButton || qtFindsNoThemeIcon(QStringLiteral("process-stop"))))
+            return QIcon(new BuiltinButtonIconEngine(baseStyle(), standardIcon, builtin));
     }
     return QProxyStyle::standardIcon(standardIcon, option, widget);
 }

@@ -102,6 +102,12 @@ private Q_SLOTS:
                            {{"16/dialog-ok.svg", "#00aa00"}, {"22/dialog-ok.svg", "#005500"},
                             {"16/dialog-ok-apply.svg", "#0000aa"}, {"16/dialog-cancel.svg", "#aa0000"},
                             {"16/edit-clear-locationbar-rtl.svg", "#aaaa00"}}));
+        // Without any button icon: Qt's own pictures. With icons Qt falls
+        // back to (a shorter name, process-stop for cancel): those.
+        QVERIFY(writeTheme(QStringLiteral("Bare"), "Directories=16\n", "[16]\nSize=16\nType=Fixed\n",
+                           {{"16/unrelated.svg", "#101010"}}));
+        QVERIFY(writeTheme(QStringLiteral("Prefixed"), "Directories=16\n", "[16]\nSize=16\nType=Fixed\n",
+                           {{"16/dialog.svg", "#00aaaa"}, {"16/process-stop.svg", "#aa00aa"}}));
         QVERIFY(writeTheme(QStringLiteral("hicolor"), "Directories=32\n", "[32]\nSize=32\nType=Fixed\n",
                            {{"32/in-hicolor.png", "#008000"}}));
         // Qt searches the same directories as the desktop's lookup.
@@ -151,28 +157,44 @@ private Q_SLOTS:
 
     void styleIconsAreQtsOwn_data()
     {
+        QTest::addColumn<QString>("theme");
         QTest::addColumn<int>("icon");
         QTest::addColumn<int>("size");
-        QTest::newRow("ok") << int(QStyle::SP_DialogOkButton) << 16;
-        QTest::newRow("ok, larger") << int(QStyle::SP_DialogOkButton) << 22;
-        QTest::newRow("apply") << int(QStyle::SP_DialogApplyButton) << 16;
-        QTest::newRow("cancel") << int(QStyle::SP_DialogCancelButton) << 16;
-        QTest::newRow("clear") << int(QStyle::SP_LineEditClearButton) << 16;
-        QTest::newRow("help, not in the theme") << int(QStyle::SP_DialogHelpButton) << 16;
-        QTest::newRow("another icon") << int(QStyle::SP_DialogCloseButton) << 16;
+        const QString buttons = QStringLiteral("Buttons");
+        const QString bare = QStringLiteral("Bare");
+        const QString prefixed = QStringLiteral("Prefixed");
+        QTest::newRow("ok") << buttons << int(QStyle::SP_DialogOkButton) << 16;
+        QTest::newRow("ok, larger") << buttons << int(QStyle::SP_DialogOkButton) << 22;
+        QTest::newRow("apply") << buttons << int(QStyle::SP_DialogApplyButton) << 16;
+        QTest::newRow("cancel") << buttons << int(QStyle::SP_DialogCancelButton) << 16;
+        QTest::newRow("clear") << buttons << int(QStyle::SP_LineEditClearButton) << 16;
+        QTest::newRow("help, not in the theme") << buttons << int(QStyle::SP_DialogHelpButton) << 16;
+        QTest::newRow("another icon") << buttons << int(QStyle::SP_DialogCloseButton) << 16;
+        for (const int size : {16, 22, 32, 128}) {
+            for (const auto &button : {std::make_pair("ok", QStyle::SP_DialogOkButton),
+                                       std::make_pair("apply", QStyle::SP_DialogApplyButton),
+                                       std::make_pair("cancel", QStyle::SP_DialogCancelButton),
+                                       std::make_pair("help", QStyle::SP_DialogHelpButton)}) {
+                QTest::addRow("no theme icon: %s, %d", button.first, size) << bare << int(button.second) << size;
+                QTest::addRow("a fallback name: %s, %d", button.first, size)
+                    << prefixed << int(button.second) << size;
+            }
+        }
     }
     void styleIconsAreQtsOwn()
     {
+        QFETCH(QString, theme);
         QFETCH(int, icon);
         QFETCH(int, size);
-        QIcon::setThemeName(QStringLiteral("Buttons"));
+        QIcon::setThemeName(theme);
         ThemeIconStyle ours;
         QProxyStyle qt;
         const auto pixmap = QStyle::StandardPixmap(icon);
         const QIcon drawn = ours.standardIcon(pixmap);
         QCOMPARE(drawn.isNull(), qt.standardIcon(pixmap).isNull());
         QCOMPARE(picture(drawn, size, QIcon::Normal), picture(qt.standardIcon(pixmap), size, QIcon::Normal));
-        QCOMPARE(picture(drawn, size, QIcon::Disabled), picture(qt.standardIcon(pixmap), size, QIcon::Disabled));
+        for (const QIcon::Mode mode : {QIcon::Disabled, QIcon::Active, QIcon::Selected})
+            QCOMPARE(picture(drawn, size, mode), picture(qt.standardIcon(pixmap), size, mode));
     }
 
     void otherSizesOfOneIcon()
