@@ -213,17 +213,22 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
         QByteArray value;
         QByteArray replacedKey; ///< the earlier spelling, whose comment is kept
     };
+    // Two spellings of one key name one line of the file too, as the file
+    // ignores case in key names ("NOne0" and "None0").
     QVector<Entry> entries;
     QHash<QByteArray, int> entryOfKey;
+    QHash<QByteArray, int> entryOfSpelling;
     const auto add = [&](const QByteArray &key, const QByteArray &value) {
         const QByteArray identity = keyIdentity(key);
-        const auto it = entryOfKey.constFind(identity);
-        if (it == entryOfKey.constEnd()) {
-            entryOfKey.insert(identity, entries.size());
+        const QByteArray spelling = key.toLower();
+        const int at = entryOfKey.value(identity, entryOfSpelling.value(spelling, -1));
+        entryOfKey.insert(identity, at < 0 ? entries.size() : at);
+        entryOfSpelling.insert(spelling, at < 0 ? entries.size() : at);
+        if (at < 0) {
             entries.append({key, value, QByteArray()});
             return;
         }
-        Entry &earlier = entries[*it];
+        Entry &earlier = entries[at];
         if (earlier.replacedKey.isNull())
             earlier.replacedKey = earlier.key;
         earlier.key = key;

@@ -370,6 +370,8 @@ private Q_SLOTS:
         QTest::newRow("keyless commands keep their own lines")
             << QByteArray("[ShortCutKeys]\nNone0=\"a\"\nNone1=\"b\"\nNone|F1=VYRWM_LOCK\n") << QString()
             << QByteArray("[ShortCutKeys]\nNone|F1=VYRWM_LOCK\nNone0=\"a\"\nNone1=\"b\"\n");
+        QTest::newRow("one key in two spellings") << QByteArray("[ShortCutKeys]\nNOne0=\nNone0=\n") << QString()
+                                                   << QByteArray("[ShortCutKeys]\nNone0=\n");
     }
     void oneLinePerKey()
     {
