@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QKeySequence>
 #include <QRegularExpression>
 
@@ -235,7 +236,14 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
         earlier.value = value;
     };
 
-    int placeholder = 0;
+    // The lines in write order; a keyless command's key is chosen below.
+    QVector<QPair<QByteArray, QByteArray>> lines;
+    QSet<QByteArray> spellings;
+    const auto line = [&](const QByteArray &key, const QByteArray &value) {
+        lines.append({key, value});
+        if (!key.isEmpty())
+            spellings.insert(key.toLower());
+    };
     for (const HotkeyRowGroup &group : groups) {
         for (const HotkeyRow &row : group.rows) {
             if (userRowsOnly && row.source != HotkeySource::User)
@@ -243,7 +251,7 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
             const bool raw = rawEntryStillValid(row);
             QByteArray key;
             if (row.key.isEmpty() && row.function == execCommandId())
-                key = "None" + QByteArray::number(placeholder++);
+                key.clear();
             else if (raw && !row.rawKey.isEmpty())
                 key = row.rawKey;
             else if (!row.key.isEmpty())
@@ -255,19 +263,32 @@ QByteArray HotkeyBindings::serialize(const QByteArray &base, bool userRowsOnly) 
                 value = row.rawValue;
             else
                 value = (isCommandRow(row) ? commandFileValue(row.action) : row.function).toLocal8Bit();
-            add(key, value);
+            line(key, value);
         }
     }
     for (const HotkeyRawEntry &entry : unknownEntries) {
         if (!userRowsOnly || entry.source == HotkeySource::User)
-            add(entry.key, entry.value);
+            line(entry.key, entry.value);
     }
     for (const QString &key : disabledKeys) {
         QByteArray fileKey = disabledRawKeys.value(key);
         if (fileKey.isEmpty() || keyFileToText(QString::fromLocal8Bit(fileKey)) != key)
             fileKey = keyStringToFile(key).toLocal8Bit();
         if (!fileKey.isEmpty())
-            add(fileKey, "\"Disable\"");
+            line(fileKey, "\"Disable\"");
+    }
+    // Keyless commands go under "None<n>" names that no other line uses in
+    // any case ("NOne0" is a key name too): the file ignores case, so the
+    // two would be one key and one binding would replace the other.
+    int placeholder = 0;
+    for (const auto &entry : qAsConst(lines)) {
+        QByteArray key = entry.first;
+        while (key.isEmpty()) {
+            const QByteArray name = "None" + QByteArray::number(placeholder++);
+            if (!spellings.contains(name.toLower()))
+                key = name;
+        }
+        add(key, entry.second);
     }
     for (const Entry &entry : qAsConst(entries)) {
         QByteArray note = comments.take(entry.key.toLower());

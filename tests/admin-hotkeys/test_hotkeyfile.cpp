@@ -370,8 +370,13 @@ private Q_SLOTS:
         QTest::newRow("keyless commands keep their own lines")
             << QByteArray("[ShortCutKeys]\nNone0=\"a\"\nNone1=\"b\"\nNone|F1=VYRWM_LOCK\n") << QString()
             << QByteArray("[ShortCutKeys]\nNone|F1=VYRWM_LOCK\nNone0=\"a\"\nNone1=\"b\"\n");
-        QTest::newRow("one key in two spellings") << QByteArray("[ShortCutKeys]\nNOne0=\nNone0=\n") << QString()
-                                                   << QByteArray("[ShortCutKeys]\nNone0=\n");
+        // "NOne0" names a key; a keyless command takes a name no line uses.
+        QTest::newRow("keyless command beside a key named like it")
+            << QByteArray("[ShortCutKeys]\nNOne0=\nNone0=\n") << QString()
+            << QByteArray("[ShortCutKeys]\nNOne0=\nNone1=\n");
+        QTest::newRow("two keyless commands beside it")
+            << QByteArray("[ShortCutKeys]\n\xef\xbb\xbf=\"a\"\nNOne0=\"b\"\nNone0=\"c\"\n") << QString()
+            << QByteArray("[ShortCutKeys]\nNone1=\"a\"\nNOne0=\"b\"\nNone2=\"c\"\n");
     }
     void oneLinePerKey()
     {
