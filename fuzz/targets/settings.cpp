@@ -46,6 +46,10 @@ void fuzzOne(const QByteArray &data)
     const bool lockedByMaster = !master.isEmpty() && masterDoc.hasValue(s_section, keyBytes)
         && masterDoc.value(s_section, keyBytes) != "undf";
     VYR_FUZZ_CHECK(store.isLocked(key) == lockedByMaster, master);
+    // QString::fromUtf8() drops a leading byte order mark: such a key is
+    // another key by the time the store sees it.
+    if (key.toUtf8() != keyBytes)
+        return;
     const QString shown = store.value(key, QStringLiteral("dflt")).toString();
     if (lockedByMaster)
         VYR_FUZZ_CHECK(shown == QString::fromLocal8Bit(masterDoc.value(s_section, keyBytes)), shown.toUtf8());
@@ -54,8 +58,8 @@ void fuzzOne(const QByteArray &data)
     else if (!keyBytes.isEmpty())
         VYR_FUZZ_CHECK(shown == QLatin1String("dflt"), shown.toUtf8());
 
-    // Only names a file can hold, spelt the same in UTF-8 both ways.
-    if (!vyrfuzz::isValidKey(keyBytes) || key.toUtf8() != keyBytes)
+    // Only names a file can hold.
+    if (!vyrfuzz::isValidKey(keyBytes))
         return;
     store.setValue(key, value);
     VYR_FUZZ_CHECK(store.sync(false), userPath.toUtf8());
