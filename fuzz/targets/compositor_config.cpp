@@ -89,6 +89,17 @@ void fuzzOne(const QByteArray &data)
         VYR_FUZZ_CHECK(after == file, "an unparsable file was rewritten");
         return;
     }
+    // A number too large for a double reads as infinite and cannot be
+    // written back: when the text cannot take the settings in place either
+    // (it ends inside a string the compositor drops), the write is refused
+    // and the file kept.
+    const bool infinite = std::any_of(before.begin(), before.end(), [](const QByteArray &v) {
+        return v == "finf" || v == "f-inf" || v == "fnan";
+    });
+    if (infinite && result == CompositorFileResult::WriteFailed) {
+        VYR_FUZZ_CHECK(after == file, "a refused write changed the file");
+        return;
+    }
     VYR_FUZZ_CHECK(result == CompositorFileResult::Written || result == CompositorFileResult::Unchanged,
                    error.toUtf8() + "\n" + file);
     QMap<QByteArray, QByteArray> now;
