@@ -15,6 +15,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 
 #include <sstream>
 
@@ -89,14 +90,19 @@ void fuzzOne(const QByteArray &data)
         VYR_FUZZ_CHECK(after == file, "an unparsable file was rewritten");
         return;
     }
-    // A number too large for a double reads as infinite and cannot be
-    // written back: when the text cannot take the settings in place either
-    // (it ends inside a string the compositor drops), the write is refused
-    // and the file kept.
-    const bool infinite = std::any_of(before.begin(), before.end(), [](const QByteArray &v) {
-        return v == "finf" || v == "f-inf" || v == "fnan";
+    // libconfig's writer keeps six digits of a number and cannot write an
+    // infinite one (a number too large for a double): when the text cannot
+    // take the settings in place either (it ends inside a string the
+    // compositor drops), the whole file cannot be written again without
+    // changing such a number, so the write is refused and the file kept.
+    const bool lossy = std::any_of(before.begin(), before.end(), [](const QByteArray &v) {
+        if (!v.startsWith('f'))
+            return false;
+        bool ok = false;
+        const double number = v.mid(1).toDouble(&ok);
+        return !ok || !std::isfinite(number) || QByteArray::number(number, 'g', 6).toDouble() != number;
     });
-    if (infinite && result == CompositorFileResult::WriteFailed) {
+    if (lossy && result == CompositorFileResult::WriteFailed) {
         VYR_FUZZ_CHECK(after == file, "a refused write changed the file");
         return;
     }
