@@ -29,6 +29,8 @@
 #include <QSettings>
 #include <QSpinBox>
 
+#include <functional>
+
 #include <memory>
 
 // Last: Xlib's macros would break the Qt headers.
@@ -95,8 +97,9 @@ private:
         return found;
     }
 
-    /// Opens the page as the dialog does: shown, then filled.
-    bool openPage()
+    /// Opens the page as the dialog does: shown, then filled; @p beforeLists
+    /// looks at the page before its lists are filled.
+    bool openPage(const std::function<void()> &beforeLists = {})
     {
         m_theme = std::make_unique<ThemeSettings>(themeFile());
         m_palette = std::make_unique<ThemeSettings>(paletteFile());
@@ -104,6 +107,11 @@ private:
         m_palette->sync(true);
         m_page = std::make_unique<ThemePage>(m_theme.get(), m_palette.get(), nullptr);
         m_page->show();
+        if (beforeLists) {
+            beforeLists();
+            if (QTest::currentTestFailed())
+                return false;
+        }
         return QTest::qWaitFor([this] { return m_page->themeListsFilled(); }, 10000);
     }
 
@@ -128,6 +136,10 @@ private Q_SLOTS:
         QVERIFY(vyrtest::writeIconTheme(icons, QStringLiteral("Other"), vyrtest::completeIconSet()));
         QVERIFY(vyrtest::writeCursorTheme(icons, QStringLiteral("Arrows")));
         QVERIFY(vyrtest::writeCursorTheme(icons, QStringLiteral("Pointers")));
+        // A decoration theme with one of its nine images.
+        const QString decor = vyrtest::sysPath(QStringLiteral("/usr/share/vyr/decor/"));
+        QVERIFY(vyrtest::writeFile(decor + QStringLiteral("Broken/default.theme"), "\n"));
+        QVERIFY(QFile::copy(decor + QStringLiteral("Slate/closeA.xpm"), decor + QStringLiteral("Broken/closeA.xpm")));
         // The helpers the save restarts note their arguments.
         const QString log = vyrtest::sandboxRoot() + QStringLiteral("/helpers.log");
         for (const char *tool : {"/usr/bin/killall", "/usr/bin/vyr-vkbd"})
@@ -240,20 +252,42 @@ private Q_SLOTS:
         QVERIFY(!m_page->isChanged());
     }
 
-    // A decoration theme that is gone shows as the default one; the file
-    // keeps its value until the user saves.
-    void uninstalledDecorationShowsDefault()
+    // The stored decoration theme: shown at once (unchecked, the list
+    // closed) while the page waits for its scan, then as the scan found
+    // it. One that is gone or fails its check shows as the default
+    // decoration; the file keeps its value until the user saves.
+    void storedDecoration_data()
     {
-        const QByteArray stored("[Variables]\nIconTheme=Complete\nDecorTheme=Gone\n");
-        QVERIFY(vyrtest::writeFile(themeFile(), stored));
-        QVERIFY(openPage());
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shownFirst");
+        QTest::addColumn<QString>("shownAfterScan");
+        QTest::newRow("installed") << "Slate" << "Slate" << "Slate";
+        QTest::newRow("gone") << "Gone" << "Default" << "Default";
+        QTest::newRow("missing an image") << "Broken" << "Broken" << "Default";
+    }
+    void storedDecoration()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shownFirst);
+        QFETCH(QString, shownAfterScan);
+        const QByteArray file("[Variables]\nIconTheme=Complete\nDecorTheme=" + stored.toUtf8() + "\n");
+        QVERIFY(vyrtest::writeFile(themeFile(), file));
+        QVERIFY(openPage([this, shownFirst] {
+            auto *decorations = child<QComboBox>("decorThemeCombo");
+            QCOMPARE(decorations->currentText(), shownFirst);
+            QVERIFY(!decorations->isEnabled());
+        }));
         auto *decorations = child<QComboBox>("decorThemeCombo");
-        QCOMPARE(decorations->currentIndex(), 0);
+        QCOMPARE(decorations->currentText(), shownAfterScan);
+        QVERIFY(decorations->isEnabled());
+        QCOMPARE(decorations->count(), 2);
         QCOMPARE(decorations->itemText(1), QStringLiteral("Slate"));
-        QVERIFY(child<QComboBox>("colorSchemeComboBox")->isEnabled());
+        QVERIFY(!decorations->itemIcon(1).isNull());
+        // Colour schemes belong to the default decoration.
+        QCOMPARE(child<QComboBox>("colorSchemeComboBox")->isEnabled(), shownAfterScan == QLatin1String("Default"));
         QVERIFY(!m_page->isChanged());
         cleanup();
-        QCOMPARE(vyrtest::readFile(themeFile()), stored);
+        QCOMPARE(vyrtest::readFile(themeFile()), file);
     }
 
     // The toolbar icon choice goes to the Qt settings every Qt program

@@ -462,26 +462,43 @@ void ThemePage::loadSchemeList(const QString &stored)
     m_schemePath = m_ui->colorSchemeComboBox->currentIndex() < 0 ? stored : QString();
 }
 
-void ThemePage::loadDecorations()
+/**
+ * The decoration list: the themes a scan checked (@p scanned), or those
+ * checked here when no scan is to fill it. While the page waits for its
+ * scan, the list holds the default and the stored theme when it is
+ * installed, and is disabled: the page shows, and a save keeps, the
+ * stored choice.
+ */
+void ThemePage::loadDecorations(const ThemeCatalogue::ScanResult *scanned)
 {
     Ui::ThemeForm &ui = *m_ui;
     const QSignalBlocker blocker(ui.decorThemeCombo);
     ui.decorThemeCombo->clear();
     ui.decorThemeCombo->addItem(QIcon(), tr("Default"));
-    const QSize iconSize = ui.decorThemeCombo->iconSize() * devicePixelRatioF();
-    for (const QString &name : ThemeCatalogue::decorationThemeNames()) {
-        const ThemeCatalogue::DecorThemeCheck check = ThemeCatalogue::checkDecorTheme(name, iconSize);
-        if (check.ok)
-            ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(check.preview)), name);
-    }
     const QString stored
         = lockedValue(*settings(), QStringLiteral("DecorTheme"), QString(), {ui.decorThemeCombo}).toString();
+    if (scanned) {
+        for (int i = 0; i < scanned->decorThemes.size(); ++i)
+            ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(scanned->decorPreviews[size_t(i)])),
+                                        scanned->decorThemes.at(i));
+    } else if (m_decorPending) {
+        if (!stored.isEmpty() && ThemeCatalogue::decorationThemeNames().contains(stored))
+            ui.decorThemeCombo->addItem(QIcon(), stored);
+    } else {
+        const QSize iconSize = ui.decorThemeCombo->iconSize() * devicePixelRatioF();
+        for (const QString &name : ThemeCatalogue::decorationThemeNames()) {
+            const ThemeCatalogue::DecorThemeCheck check = ThemeCatalogue::checkDecorTheme(name, iconSize);
+            if (check.ok)
+                ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(check.preview)), name);
+        }
+    }
     // A theme that is no longer installed shows as the default decoration;
     // nothing is written before the user saves.
     const int index = stored.isEmpty() ? 0 : ui.decorThemeCombo->findText(stored);
     ui.decorThemeCombo->setCurrentIndex(std::max(0, index));
     if (!settings()->isLocked(QStringLiteral("DecorTheme")))
-        ui.decorThemeCombo->setEnabled(!sessionFlags().highIntegritySession && ui.decorThemeCombo->count() > 0);
+        ui.decorThemeCombo->setEnabled(!sessionFlags().highIntegritySession && !m_decorPending
+                                       && ui.decorThemeCombo->count() > 0);
 }
 
 void ThemePage::loadSizes()
@@ -568,7 +585,9 @@ void ThemePage::load()
     // A scan already running (the page is being shown) serves this load.
     m_scanPending = !m_scanThread && !m_scanResult;
 
-    // 5. Decorations.
+    // 5. Decorations: when the page is being shown, checked by the scan
+    // with the other themes.
+    m_decorPending = isVisible() && !m_painted;
     loadDecorations();
 
     // 6. Taskbar icons, toolbar icons, keyboard flags.
@@ -762,6 +781,16 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
         ui.iconThemeCombo->setCurrentIndex(ui.iconThemeCombo->findText(m_storedIconTheme));
         if (!settings()->isLocked(QStringLiteral("IconTheme")))
             ui.iconThemeCombo->setEnabled(ui.iconThemeCombo->count() > 0);
+    }
+    if (std::exchange(m_decorPending, false)) {
+        const bool wasDefault = defaultDecorationSelected();
+        loadDecorations(&result);
+        // The stored theme failed its check: the page now shows the
+        // default decoration, whose controls are open.
+        if (defaultDecorationSelected() != wasDefault) {
+            enableColorSchemes(true);
+            setSizeControlsEnabled(!ui.autoSizeCheckBox->isChecked());
+        }
     }
     m_listsFilled = true;
     Q_EMIT themeListsReady();

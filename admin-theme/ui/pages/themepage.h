@@ -106,7 +106,7 @@ private:
     /// Loads the scheme list a shown page left for after its first paint.
     void ensureSchemeList();
     void loadSizes();
-    void loadDecorations();
+    void loadDecorations(const ThemeCatalogue::ScanResult *scanned = nullptr);
     void startThemeScan();
     void fillThemeLists(const ThemeCatalogue::ScanResult &result);
     void previewPalette(const QPalette &palette, bool withDecorationColours);
@@ -136,6 +136,8 @@ private:
     bool m_scanPending = false;
     bool m_painted = false;
     bool m_schemeListPending = false;
+    /// The decoration list waits for the scan to check the themes.
+    bool m_decorPending = false;
     bool m_listsFilled = false;
     /// A finished scan waiting for the page's first paint.
     std::shared_ptr<ThemeCatalogue::ScanResult> m_scanResult;
