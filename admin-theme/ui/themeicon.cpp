@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QSet>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOption>
@@ -295,13 +296,34 @@ QIcon themeFileIcon(const QString &name, int size)
     return file.isEmpty() ? QIcon() : QIcon(new ThemeFileIconEngine(name, size, file));
 }
 
-QIcon themeIcon(const QString &name, int size)
+namespace {
+/// What Qt's icon lookup depends on: an icon it did not find stays not
+/// found until one of these changes.
+QString qtIconLookupKey()
 {
-    const QIcon icon = themeFileIcon(name, size);
-    return icon.isNull() ? QIcon::fromTheme(name) : icon;
+    return QIcon::themeName() + QLatin1Char('\n') + QIcon::fallbackThemeName() + QLatin1Char('\n')
+        + QIcon::themeSearchPaths().join(QLatin1Char(':')) + QLatin1Char('\n')
+        + QIcon::fallbackSearchPaths().join(QLatin1Char(':'));
 }
 
-namespace {
+/**
+ * Names neither the theme (with the themes on the way) nor an icon folder
+ * holds, as far as Qt's lookup goes; many icons share a name Qt falls back
+ * to ("preferences" for every "preferences-desktop-..."). Forgotten when
+ * the lookup changes, as Qt forgets what it did not find.
+ */
+QSet<QString> &namesNotFound()
+{
+    static QSet<QString> names;
+    static QString key;
+    QString now = qtIconLookupKey();
+    if (now != key) {
+        key = std::move(now);
+        names.clear();
+    }
+    return names;
+}
+
 /**
  * True when Qt's own lookup of the theme icon @p name surely finds nothing:
  * no name Qt falls back to (the name without its last "-part", again and
@@ -309,9 +331,10 @@ namespace {
  * a file of that name. Then Qt's search, which asks for every file in every
  * folder of every theme on the way, can be skipped. Anything this lookup
  * cannot answer for (a theme it cannot read, folders or a fallback theme it
- * does not know) counts as found.
+ * does not know) counts as found. @p notInTheme: the caller's lookup
+ * already found that the themes hold no file of @p name itself.
  */
-bool qtFindsNoThemeIcon(const QString &name)
+bool qtFindsNoThemeIcon(const QString &name, bool notInTheme = false)
 {
     const VyrIconTheme &theme = currentTheme();
     if (!theme.isLoaded() || name.isEmpty() || name.contains(QLatin1Char('/')))
@@ -319,6 +342,7 @@ bool qtFindsNoThemeIcon(const QString &name)
     const QString fallbackTheme = QIcon::fallbackThemeName();
     if (!fallbackTheme.isEmpty() && fallbackTheme != QLatin1String("hicolor") && fallbackTheme != theme.name())
         return false;
+    QSet<QString> &notFound = namesNotFound();
     const QStringList known = VyrIconTheme::baseDirs();
     QStringList folders = QIcon::themeSearchPaths() + QIcon::fallbackSearchPaths();
     folders << QStringLiteral("/usr/share/pixmaps");
@@ -334,15 +358,19 @@ bool qtFindsNoThemeIcon(const QString &name)
         }
     }
     for (QString tried = name; !tried.isEmpty();) {
-        if (!theme.iconSizesToDraw(tried).isEmpty())
-            return false;
-        for (const QString &folder : qAsConst(folders)) {
-            for (const char *suffix : {".png", ".svg", ".xpm"}) {
-                if (::access(QFile::encodeName(folder + QLatin1Char('/') + tried + QLatin1String(suffix)).constData(),
-                             F_OK)
-                    == 0)
-                    return false;
+        if (!notFound.contains(tried)) {
+            if (!(notInTheme && tried == name) && !theme.iconSizesToDraw(tried).isEmpty())
+                return false;
+            for (const QString &folder : qAsConst(folders)) {
+                for (const char *suffix : {".png", ".svg", ".xpm"}) {
+                    if (::access(
+                            QFile::encodeName(folder + QLatin1Char('/') + tried + QLatin1String(suffix)).constData(),
+                            F_OK)
+                        == 0)
+                        return false;
+                }
             }
+            notFound.insert(tried);
         }
         const int dash = tried.lastIndexOf(QLatin1Char('-'));
         if (dash < 0)
@@ -352,6 +380,76 @@ bool qtFindsNoThemeIcon(const QString &name)
     return true;
 }
 
+/**
+ * A theme icon neither the theme nor Qt's lookup has (see
+ * qtFindsNoThemeIcon()): null and drawn as nothing, as Qt's icon of the
+ * name is, without Qt's search through every folder of every theme on the
+ * way for each size asked. Once the icon theme or its folders change, it
+ * is Qt's icon of the name, which follows such a change.
+ */
+class NotFoundIconEngine : public QIconEngine
+{
+public:
+    explicit NotFoundIconEngine(const QString &name)
+        : m_name(name)
+        , m_key(qtIconLookupKey())
+    {
+    }
+    QIconEngine *clone() const override { return new NotFoundIconEngine(*this); }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return qtIcon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return qtIcon().pixmap(size, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        qtIcon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) const override
+    {
+        return qtIcon().availableSizes(mode, state);
+    }
+    QString iconName() const override { return qtIcon().name(); }
+    void virtual_hook(int id, void *data) override
+    {
+        if (id == QIconEngine::IsNullHook)
+            *static_cast<bool *>(data) = qtIcon().isNull();
+        else
+            QIconEngine::virtual_hook(id, data);
+    }
+
+private:
+    /// Null until the lookup changes, then Qt's icon of the name.
+    const QIcon &qtIcon() const
+    {
+        if (!m_lookupChanged && m_key != qtIconLookupKey()) {
+            m_lookupChanged = true;
+            m_icon = QIcon::fromTheme(m_name);
+        }
+        return m_icon;
+    }
+
+    QString m_name;
+    QString m_key;
+    mutable bool m_lookupChanged = false;
+    mutable QIcon m_icon;
+};
+}
+
+QIcon themeIcon(const QString &name, int size)
+{
+    const QIcon icon = themeFileIcon(name, size);
+    if (!icon.isNull())
+        return icon;
+    if (qtFindsNoThemeIcon(name, true))
+        return QIcon(new NotFoundIconEngine(name));
+    return QIcon::fromTheme(name);
+}
+
+namespace {
 /**
  * Qt's own picture of a dialog button (what its style gives when the theme
  * has none), read only in the size it is drawn at: Qt's icon reads all
@@ -458,7 +556,7 @@ QIcon ThemeIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOpti
         if (!icon.isNull())
             return icon;
         // Qt also tries "process-stop" for the cancel button.
-        if (!builtin.isEmpty() && !option && qtFindsNoThemeIcon(name)
+        if (!builtin.isEmpty() && !option && qtFindsNoThemeIcon(name, true)
             && (standardIcon != SP_DialogCancelButton || qtFindsNoThemeIcon(QStringLiteral("process-stop"))))
             return QIcon(new BuiltinButtonIconEngine(baseStyle(), standardIcon, builtin));
     }

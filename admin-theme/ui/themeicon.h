@@ -12,8 +12,11 @@
  * VyrIconTheme::iconFileToDraw()), read once and drawn at every size asked
  * for. QIcon::fromTheme() reads an SVG file three times before it first
  * draws it, which made the page list's seven icons a sixth of the window's
- * start. Copies of the icon share its drawings. QIcon::name() is @p name. Without a theme file for the icon this is
- * QIcon::fromTheme(@p name), so Qt's own fallbacks still apply.
+ * start. Copies of the icon share its drawings. QIcon::name() is @p name.
+ * Without a theme file for the icon this is QIcon::fromTheme(@p name), so
+ * Qt's own fallbacks still apply; when Qt surely finds none of them either,
+ * a null icon that skips Qt's search and becomes QIcon::fromTheme(@p name)
+ * once the icon theme or its folders change.
  */
 QIcon themeIcon(const QString &name, int size);
 

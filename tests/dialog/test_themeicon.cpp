@@ -244,12 +244,33 @@ private Q_SLOTS:
                  QColor(Qt::green));
     }
 
+    // An icon the theme lacks is Qt's: what Qt falls back to, or null
+    // until the theme changes to one that has it.
+    void missingIconIsQtsOwn_data()
+    {
+        QTest::addColumn<QString>("theme");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("laterTheme");
+        QTest::newRow("nowhere") << "Sized" << "nowhere-at-all" << "Bare";
+        QTest::newRow("a shorter name") << "Prefixed" << "dialog-nothing" << "Prefixed";
+        QTest::newRow("in the theme chosen later") << "Bare" << "both" << "Sized";
+        QTest::newRow("its shorter name in the theme chosen later") << "Bare" << "dialog-nothing" << "Prefixed";
+    }
     void missingIconIsQtsOwn()
     {
-        QIcon::setThemeName(QStringLiteral("Sized"));
-        const QIcon ours = themeIcon(QStringLiteral("nowhere-at-all"), 32);
-        QVERIFY(ours.isNull());
-        QCOMPARE(ours.name(), QIcon::fromTheme(QStringLiteral("nowhere-at-all")).name());
+        QFETCH(QString, theme);
+        QFETCH(QString, icon);
+        QFETCH(QString, laterTheme);
+        QIcon::setThemeName(theme);
+        const QIcon ours = themeIcon(icon, 32);
+        for (const QString &shown : {theme, laterTheme}) {
+            QIcon::setThemeName(shown);
+            const QIcon qt = QIcon::fromTheme(icon);
+            QCOMPARE(ours.name(), qt.name());
+            QCOMPARE(ours.isNull(), qt.isNull());
+            QCOMPARE(picture(ours, 32, QIcon::Normal), picture(qt, 32, QIcon::Normal));
+            QCOMPARE(sides(ours), sides(qt));
+        }
     }
 };
 
