@@ -10,7 +10,10 @@
 #      (vyr-themepage-floor);
 #   2. the first paint of "vyr-admin-theme Theme" against the dialog floor
 #      of the first-paint benchmark (vyr-firstpaint-floor), and for
-#      comparison the first paint of the window on its Wallpaper page.
+#      comparison the first paint of the window on its Wallpaper page and
+#      of the same floor loading every shared library the program loads
+#      (vyr-firstpaint-floor-libs, which also loads KF5Auth, a dependency
+#      the program's linker drops): what the libraries alone cost.
 # RUNS interleaved runs each (default 10) on a private Xvfb; medians and
 # ratios to the floor are printed.
 #
@@ -21,7 +24,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$top/build}" && pwd)
 runs=${2:-10}
 bin=$build/bin
-for tool in vyr-themepage-probe vyr-themepage-floor vyr-firstpaint vyr-firstpaint-floor vyr-admin-theme; do
+for tool in vyr-themepage-probe vyr-themepage-floor vyr-firstpaint vyr-firstpaint-floor vyr-firstpaint-floor-libs \
+    vyr-admin-theme; do
     [ -x "$bin/$tool" ] || { echo "theme-page: $bin/$tool is not built" >&2; exit 2; }
 done
 command -v convert >/dev/null || { echo "theme-page: needs ImageMagick's convert" >&2; exit 2; }
@@ -97,6 +101,7 @@ median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] 
 : >"$work/paint-floor"
 : >"$work/paint-theme"
 : >"$work/paint-wallpaper"
+: >"$work/paint-floor-libs"
 # One unmeasured run of each fills the file caches.
 "$bin/vyr-themepage-floor" >/dev/null 2>&1
 "$bin/vyr-themepage-probe" >/dev/null 2>&1
@@ -112,6 +117,7 @@ for _ in $(seq "$runs"); do
     measure "$work/paint-floor" "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor"
     measure "$work/paint-theme" "$bin/vyr-firstpaint" "$bin/vyr-admin-theme" Theme
     measure "$work/paint-wallpaper" "$bin/vyr-firstpaint" "$bin/vyr-admin-theme"
+    measure "$work/paint-floor-libs" "$bin/vyr-firstpaint" "$bin/vyr-firstpaint-floor-libs"
 done
 
 report() { # label floor-file file [column]
@@ -125,3 +131,4 @@ report "Theme page: show to filled lists" "$work/lists-floor" "$work/lists-page"
 report "  of which show to first paint" "$work/lists-floor" "$work/lists-page" 2
 report "vyr-admin-theme Theme: first paint" "$work/paint-floor" "$work/paint-theme"
 report "vyr-admin-theme: first paint" "$work/paint-floor" "$work/paint-wallpaper"
+report "floor with the program's libraries" "$work/paint-floor" "$work/paint-floor-libs"
