@@ -312,14 +312,6 @@ ScanResult scan(const ScanRequest &request)
         result.iconPreviews.push_back(
             previewStrip(fit(check.home), fit(check.trash), fit(check.desktop), iconSize, 0));
     }
-
-    for (const QString &name : decorationThemeNames()) {
-        DecorThemeCheck check = checkDecorTheme(name, iconSize);
-        if (!check.ok)
-            continue;
-        result.decorThemes << name;
-        result.decorPreviews.push_back(std::move(check.preview));
-    }
     return result;
 }
 

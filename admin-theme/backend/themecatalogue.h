@@ -105,12 +105,11 @@ struct ScanResult {
     std::vector<QImage> cursorPreviews;
     QStringList iconThemes;
     std::vector<QImage> iconPreviews;
-    QStringList decorThemes; ///< those that pass checkDecorTheme()
-    std::vector<QImage> decorPreviews;
     /// Diagnostics for standard error, in list order.
     QStringList diagnostics;
 };
-/// Lists and checks every installed cursor, icon and decoration theme.
+/// Lists and checks every installed cursor and icon theme (the few
+/// decoration themes are checked where they are listed).
 ScanResult scan(const ScanRequest &request);
 
 /**

@@ -192,8 +192,6 @@ private Q_SLOTS:
         const ThemeCatalogue::DecorThemeCheck slate = ThemeCatalogue::checkDecorTheme(QStringLiteral("Slate"), QSize(96, 32));
         QVERIFY(slate.ok);
         QCOMPARE(slate.preview.size(), QSize(96, 32));
-        QCOMPARE(result.decorThemes, QStringList{"Slate"});
-        QCOMPARE(result.decorPreviews.front(), slate.preview);
     }
 
     void decorationWithoutAnImageIsDropped()
@@ -207,7 +205,6 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(theme + QStringLiteral("/closeA.xpm")));
         QCOMPARE(ThemeCatalogue::decorationThemeNames(), (QStringList{"Broken", "Slate"}));
         QVERIFY(!ThemeCatalogue::checkDecorTheme(QStringLiteral("Broken"), QSize(96, 32)).ok);
-        QCOMPARE(ThemeCatalogue::scan(ThemeCatalogue::ScanRequest()).decorThemes, QStringList{"Slate"});
         QVERIFY(QDir(theme).removeRecursively());
     }
 

@@ -463,13 +463,12 @@ void ThemePage::loadSchemeList(const QString &stored)
 }
 
 /**
- * The decoration list: the themes a scan checked (@p scanned), or those
- * checked here when no scan is to fill it. While the page waits for its
- * scan, the list holds the default and the stored theme when it is
- * installed, and is disabled: the page shows, and a save keeps, the
- * stored choice.
+ * The decoration list. A page being shown checks the themes only after its
+ * first paint, while the scan of the other themes runs; until then the
+ * list holds the default and the stored theme when it is installed, and
+ * is closed: the page shows, and a save keeps, the stored choice.
  */
-void ThemePage::loadDecorations(const ThemeCatalogue::ScanResult *scanned)
+void ThemePage::loadDecorations()
 {
     Ui::ThemeForm &ui = *m_ui;
     const QSignalBlocker blocker(ui.decorThemeCombo);
@@ -477,11 +476,7 @@ void ThemePage::loadDecorations(const ThemeCatalogue::ScanResult *scanned)
     ui.decorThemeCombo->addItem(QIcon(), tr("Default"));
     const QString stored
         = lockedValue(*settings(), QStringLiteral("DecorTheme"), QString(), {ui.decorThemeCombo}).toString();
-    if (scanned) {
-        for (int i = 0; i < scanned->decorThemes.size(); ++i)
-            ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(scanned->decorPreviews[size_t(i)])),
-                                        scanned->decorThemes.at(i));
-    } else if (m_decorPending) {
+    if (m_decorPending) {
         if (!stored.isEmpty() && ThemeCatalogue::decorationThemeNames().contains(stored))
             ui.decorThemeCombo->addItem(QIcon(), stored);
     } else {
@@ -499,6 +494,20 @@ void ThemePage::loadDecorations(const ThemeCatalogue::ScanResult *scanned)
     if (!settings()->isLocked(QStringLiteral("DecorTheme")))
         ui.decorThemeCombo->setEnabled(!sessionFlags().highIntegritySession && !m_decorPending
                                        && ui.decorThemeCombo->count() > 0);
+}
+
+void ThemePage::ensureDecorations()
+{
+    if (!std::exchange(m_decorPending, false))
+        return;
+    const bool wasDefault = defaultDecorationSelected();
+    loadDecorations();
+    // The stored theme failed its check: the page now shows the default
+    // decoration, whose controls are open.
+    if (defaultDecorationSelected() != wasDefault) {
+        enableColorSchemes(true);
+        setSizeControlsEnabled(!m_ui->autoSizeCheckBox->isChecked());
+    }
 }
 
 void ThemePage::loadSizes()
@@ -585,8 +594,8 @@ void ThemePage::load()
     // A scan already running (the page is being shown) serves this load.
     m_scanPending = !m_scanThread && !m_scanResult;
 
-    // 5. Decorations: when the page is being shown, checked by the scan
-    // with the other themes.
+    // 5. Decorations: when the page is being shown, checked after its
+    // first paint.
     m_decorPending = isVisible() && !m_painted;
     loadDecorations();
 
@@ -716,6 +725,7 @@ bool ThemePage::event(QEvent *event)
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             ensureSchemeList();
+            ensureDecorations();
             if (m_scanResult)
                 fillThemeLists(*std::exchange(m_scanResult, nullptr));
         });
@@ -782,16 +792,7 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
         if (!settings()->isLocked(QStringLiteral("IconTheme")))
             ui.iconThemeCombo->setEnabled(ui.iconThemeCombo->count() > 0);
     }
-    if (std::exchange(m_decorPending, false)) {
-        const bool wasDefault = defaultDecorationSelected();
-        loadDecorations(&result);
-        // The stored theme failed its check: the page now shows the
-        // default decoration, whose controls are open.
-        if (defaultDecorationSelected() != wasDefault) {
-            enableColorSchemes(true);
-            setSizeControlsEnabled(!ui.autoSizeCheckBox->isChecked());
-        }
-    }
+    ensureDecorations();
     m_listsFilled = true;
     Q_EMIT themeListsReady();
 }
@@ -799,6 +800,7 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
 void ThemePage::save()
 {
     ensureSchemeList();
+    ensureDecorations();
     if (!m_ui) {
         AdminThemeKCM::save();
         return;

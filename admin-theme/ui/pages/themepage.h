@@ -106,7 +106,9 @@ private:
     /// Loads the scheme list a shown page left for after its first paint.
     void ensureSchemeList();
     void loadSizes();
-    void loadDecorations(const ThemeCatalogue::ScanResult *scanned = nullptr);
+    void loadDecorations();
+    /// Checks the decoration themes a shown page left for after its first paint.
+    void ensureDecorations();
     void startThemeScan();
     void fillThemeLists(const ThemeCatalogue::ScanResult &result);
     void previewPalette(const QPalette &palette, bool withDecorationColours);
@@ -136,7 +138,7 @@ private:
     bool m_scanPending = false;
     bool m_painted = false;
     bool m_schemeListPending = false;
-    /// The decoration list waits for the scan to check the themes.
+    /// The decoration list waits for the page's first paint.
     bool m_decorPending = false;
     bool m_listsFilled = false;
     /// A finished scan waiting for the page's first paint.
