@@ -462,52 +462,26 @@ void ThemePage::loadSchemeList(const QString &stored)
     m_schemePath = m_ui->colorSchemeComboBox->currentIndex() < 0 ? stored : QString();
 }
 
-/**
- * The decoration list. A page being shown checks the themes only after its
- * first paint, while the scan of the other themes runs; until then the
- * list holds the default and the stored theme when it is installed, and
- * is closed: the page shows, and a save keeps, the stored choice.
- */
 void ThemePage::loadDecorations()
 {
     Ui::ThemeForm &ui = *m_ui;
     const QSignalBlocker blocker(ui.decorThemeCombo);
     ui.decorThemeCombo->clear();
     ui.decorThemeCombo->addItem(QIcon(), tr("Default"));
+    const QSize iconSize = ui.decorThemeCombo->iconSize() * devicePixelRatioF();
+    for (const QString &name : ThemeCatalogue::decorationThemeNames()) {
+        const ThemeCatalogue::DecorThemeCheck check = ThemeCatalogue::checkDecorTheme(name, iconSize);
+        if (check.ok)
+            ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(check.preview)), name);
+    }
     const QString stored
         = lockedValue(*settings(), QStringLiteral("DecorTheme"), QString(), {ui.decorThemeCombo}).toString();
-    if (m_decorPending) {
-        if (!stored.isEmpty() && ThemeCatalogue::decorationThemeNames().contains(stored))
-            ui.decorThemeCombo->addItem(QIcon(), stored);
-    } else {
-        const QSize iconSize = ui.decorThemeCombo->iconSize() * devicePixelRatioF();
-        for (const QString &name : ThemeCatalogue::decorationThemeNames()) {
-            const ThemeCatalogue::DecorThemeCheck check = ThemeCatalogue::checkDecorTheme(name, iconSize);
-            if (check.ok)
-                ui.decorThemeCombo->addItem(QIcon(QPixmap::fromImage(check.preview)), name);
-        }
-    }
     // A theme that is no longer installed shows as the default decoration;
     // nothing is written before the user saves.
     const int index = stored.isEmpty() ? 0 : ui.decorThemeCombo->findText(stored);
     ui.decorThemeCombo->setCurrentIndex(std::max(0, index));
     if (!settings()->isLocked(QStringLiteral("DecorTheme")))
-        ui.decorThemeCombo->setEnabled(!sessionFlags().highIntegritySession && !m_decorPending
-                                       && ui.decorThemeCombo->count() > 0);
-}
-
-void ThemePage::ensureDecorations()
-{
-    if (!std::exchange(m_decorPending, false))
-        return;
-    const bool wasDefault = defaultDecorationSelected();
-    loadDecorations();
-    // The stored theme failed its check: the page now shows the default
-    // decoration, whose controls are open.
-    if (defaultDecorationSelected() != wasDefault) {
-        enableColorSchemes(true);
-        setSizeControlsEnabled(!m_ui->autoSizeCheckBox->isChecked());
-    }
+        ui.decorThemeCombo->setEnabled(!sessionFlags().highIntegritySession && ui.decorThemeCombo->count() > 0);
 }
 
 void ThemePage::loadSizes()
@@ -594,9 +568,7 @@ void ThemePage::load()
     // A scan already running (the page is being shown) serves this load.
     m_scanPending = !m_scanThread && !m_scanResult;
 
-    // 5. Decorations: when the page is being shown, checked after its
-    // first paint.
-    m_decorPending = isVisible() && !m_painted;
+    // 5. Decorations.
     loadDecorations();
 
     // 6. Taskbar icons, toolbar icons, keyboard flags.
@@ -725,7 +697,6 @@ bool ThemePage::event(QEvent *event)
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
             ensureSchemeList();
-            ensureDecorations();
             if (m_scanResult)
                 fillThemeLists(*std::exchange(m_scanResult, nullptr));
         });
@@ -792,7 +763,6 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
         if (!settings()->isLocked(QStringLiteral("IconTheme")))
             ui.iconThemeCombo->setEnabled(ui.iconThemeCombo->count() > 0);
     }
-    ensureDecorations();
     m_listsFilled = true;
     Q_EMIT themeListsReady();
 }
@@ -800,7 +770,6 @@ void ThemePage::fillThemeLists(const ThemeCatalogue::ScanResult &result)
 void ThemePage::save()
 {
     ensureSchemeList();
-    ensureDecorations();
     if (!m_ui) {
         AdminThemeKCM::save();
         return;

@@ -107,8 +107,6 @@ private:
     void ensureSchemeList();
     void loadSizes();
     void loadDecorations();
-    /// Checks the decoration themes a shown page left for after its first paint.
-    void ensureDecorations();
     void startThemeScan();
     void fillThemeLists(const ThemeCatalogue::ScanResult &result);
     void previewPalette(const QPalette &palette, bool withDecorationColours);
@@ -138,8 +136,6 @@ private:
     bool m_scanPending = false;
     bool m_painted = false;
     bool m_schemeListPending = false;
-    /// The decoration list waits for the page's first paint.
-    bool m_decorPending = false;
     bool m_listsFilled = false;
     /// A finished scan waiting for the page's first paint.
     std::shared_ptr<ThemeCatalogue::ScanResult> m_scanResult;
