@@ -362,13 +362,8 @@ bool qtFindsNoThemeIcon(const QString &name, bool notInTheme = false)
             if (!(notInTheme && tried == name) && !theme.iconSizesToDraw(tried).isEmpty())
                 return false;
             for (const QString &folder : qAsConst(folders)) {
-                for (const char *suffix : {".png", ".svg", ".xpm"}) {
-                    if (::access(
-                            QFile::encodeName(folder + QLatin1Char('/') + tried + QLatin1String(suffix)).constData(),
-                            F_OK)
-                        == 0)
-                        return false;
-                }
+                if (!VyrIconTheme::iconFileInFolder(folder, tried).isEmpty())
+                    return false;
             }
             notFound.insert(tried);
         }

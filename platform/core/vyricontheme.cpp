@@ -319,6 +319,11 @@ VyrIconTheme::VyrIconTheme(const QString &name, const QString &basePath, bool fo
 
 VyrIconTheme::~VyrIconTheme() = default;
 
+QString VyrIconTheme::iconFileInFolder(const QString &dir, const QString &iconName)
+{
+    return iconFileIn(dir, iconName);
+}
+
 QStringList VyrIconTheme::baseDirs()
 {
     QStringList candidates;

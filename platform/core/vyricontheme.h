@@ -105,6 +105,9 @@ public:
 
     /// The base directories that exist, in search order.
     static QStringList baseDirs();
+    /// The file of the icon @p iconName directly in @p dir (a ".png", ".svg"
+    /// or ".xpm" file, tried in that order), or empty.
+    static QString iconFileInFolder(const QString &dir, const QString &iconName);
     /// Every theme (a directory with index.theme) in the base directories,
     /// each name once, sorted.
     static QStringList getThemesNames();

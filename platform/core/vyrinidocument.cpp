@@ -123,25 +123,21 @@ static QByteArray trailingCommentOf(const QByteArray &data, const QByteArray &pa
     return block;
 }
 
-// Whether the last line of @p data with text (as the parser reads it: up to
-// a NUL byte, lines ended by LF, CR or both) is a comment line. Most files
-// end with an entry: they need no search for a trailing comment block.
+// Whether the last line of @p data with text (as the parser reads it) is a
+// comment line. Most files end with an entry: they need no search for a
+// trailing comment block.
 static bool endsWithCommentLine(const QByteArray &data)
 {
     const int nul = data.indexOf('\0');
-    int end = nul < 0 ? data.size() : nul;
-    const char *text = data.constData();
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (end > 0 && blank(text[end - 1]))
-        --end;
-    if (end == 0)
-        return false;
-    int start = end;
-    while (start > 0 && text[start - 1] != '\n' && text[start - 1] != '\r')
-        --start;
-    while (start < end && (text[start] == ' ' || text[start] == '\t'))
-        ++start;
-    return text[start] == ';' || text[start] == '#';
+    const QByteArray text = nul < 0 ? data : data.left(nul);
+    for (int end = text.size(); end > 0;) {
+        const int start = std::max(text.lastIndexOf('\n', end - 1), text.lastIndexOf('\r', end - 1)) + 1;
+        const QByteArray line = parserTrimmed(text.mid(start, end - start));
+        if (!line.isEmpty())
+            return isCommentLine(line);
+        end = start - 1;
+    }
+    return false;
 }
 
 // A line that opens a section name without closing it on the same line is
